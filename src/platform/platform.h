@@ -1,0 +1,91 @@
+// platform.h - every desktop service Prismara uses, behind one interface.
+//
+// Widgets never call QClipboard, QMessageBox, QSettings, QColorDialog, QFileDialog or
+// QDesktopServices themselves; they ask the Platform. QtPlatform implements it for the desktop,
+// tests use a scripted double (tests/support/fakeplatform.h).
+#pragma once
+
+#include "colour/colorvalue.h"
+
+#include <QImage>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+namespace prismara {
+
+// Result of a screen capture: the image at device pixels, or the reason there is none.
+struct ScreenCapture
+{
+    QImage image;         // empty when the capture failed
+    QRect geometry;       // the captured virtual-screen rectangle, in logical pixels
+    QString error;        // why nothing could be captured (empty on success)
+};
+
+class Platform
+{
+public:
+    virtual ~Platform() = default;
+
+    // Settings store: text values by application, section and key. get returns `fallback` when
+    // the key is absent; save creates or replaces the value and makes it survive the program.
+    virtual QString getSetting(const QString& app, const QString& section, const QString& key,
+                               const QString& fallback) = 0;
+    virtual void saveSetting(const QString& app, const QString& section, const QString& key,
+                             const QString& value) = 0;
+
+    // True when another copy of the program runs. The first call claims the instance.
+    virtual bool previousInstance() = 0;
+
+    // The folder that holds the data files (no trailing separator) and the program's file name
+    // without extension ("prismara").
+    virtual QString programFolder() = 0;
+    virtual QString programFileName() = 0;
+
+    // The primary screen's size in logical pixels and in twips (15 twips to a pixel).
+    virtual QSize screenSizePixels() = 0;
+    QSize screenSizeTwips() { return screenSizePixels() * 15; }
+
+    // Z-order: above all normal windows, or back to normal, keeping position and size.
+    virtual void setTopMost(QWidget* window, bool topMost) = 0;
+
+    // Suspends repainting of a window while controls are rearranged, and releases it.
+    virtual void suspendRepaint(QWidget* window) = 0;
+    virtual void releaseRepaint(QWidget* window) = 0;
+
+    // Clipboard: clear, and set plain text (clear first, then exactly `text`).
+    virtual void clearClipboard() = 0;
+    virtual void setClipboardText(const QString& text) = 0;
+
+    // Modal Yes/No question with a question icon; true for Yes.
+    virtual bool askYesNo(QWidget* parent, const QString& text, const QString& title) = 0;
+
+    // Modal information that something failed (a file that could not be written, no capture).
+    virtual void showError(QWidget* parent, const QString& title, const QString& text) = 0;
+
+    // The modal one-line input dialog (frmInput); "" when cancelled.
+    virtual QString inputText(QWidget* parent, const QString& title, const QString& prompt) = 0;
+
+    // Modal colour chooser starting from `initial`; returns `initial` after Cancel.
+    virtual ColorValue chooseColor(QWidget* parent, ColorValue initial) = 0;
+
+    // Save-file dialog with an overwrite prompt; nullopt after Cancel. `defaultSuffix` is added
+    // when the user gives no extension.
+    virtual std::optional<QString> saveFileName(QWidget* parent, const QString& proposedName,
+                                                const QString& filter, const QString& defaultSuffix) = 0;
+
+    // Hands a file path or web address to the desktop; nothing is read back.
+    virtual void shellOpen(const QString& target) = 0;
+
+    // Captures the whole virtual screen at device pixels.
+    virtual ScreenCapture captureScreen(QWidget* parent) = 0;
+
+    // Sleeps for `milliseconds` and lets pending window events run.
+    virtual void sleepAndProcessEvents(int milliseconds) = 0;
+};
+
+} // namespace prismara

@@ -1,0 +1,168 @@
+// fakeplatform.cpp - the scripted Platform of the widget tests.
+#include "support/fakeplatform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <filesystem>
+
+namespace prismara::test {
+
+void copyShippedData(const QString& folder)
+{
+    namespace fs = std::filesystem;
+    const fs::path from(PRISMARA_SHIPPED_DATA_DIR);
+    for (const auto& entry : fs::directory_iterator(from)) {
+        const auto ext = entry.path().extension().string();
+        if (ext == ".cci" || ext == ".rgb" || ext == ".hcs" || ext == ".dat")
+            fs::copy_file(entry.path(), fs::path(folder.toStdString()) / entry.path().filename(),
+                          fs::copy_options::overwrite_existing);
+    }
+}
+
+FakePlatform::FakePlatform(const QString& folder) : folder_(folder)
+{
+    if (folder_.isEmpty()) {
+        QTemporaryDir dir(QDir::tempPath() + "/prismara-folder-XXXXXX");
+        dir.setAutoRemove(false);
+        folder_ = dir.path();
+        ownsFolder_ = true;
+        copyShippedData(folder_);
+    }
+}
+
+FakePlatform::~FakePlatform()
+{
+    if (ownsFolder_) {
+        QDir dir(folder_);
+        dir.removeRecursively();
+    }
+}
+
+QString FakePlatform::settingKey(const QString& app, const QString& section, const QString& key)
+{
+    return app + "/" + section + "/" + key;
+}
+
+QString FakePlatform::getSetting(const QString& app, const QString& section, const QString& key,
+                                 const QString& fallback)
+{
+    return settings.value(settingKey(app, section, key), fallback);
+}
+
+void FakePlatform::saveSetting(const QString& app, const QString& section, const QString& key,
+                               const QString& value)
+{
+    settings.insert(settingKey(app, section, key), value);
+    ++settingWrites;
+}
+
+void FakePlatform::setTopMost(QWidget* window, bool on)
+{
+    topMost.removeAll(window);
+    if (on)
+        topMost.append(window);
+}
+
+void FakePlatform::suspendRepaint(QWidget* window)
+{
+    ++suspendDepth;
+    ++suspendCount;
+    if (window)
+        window->setUpdatesEnabled(false);
+}
+
+void FakePlatform::releaseRepaint(QWidget* window)
+{
+    --suspendDepth;
+    if (window)
+        window->setUpdatesEnabled(true);
+}
+
+void FakePlatform::clearClipboard()
+{
+    clipboard.clear();
+    ++clipboardClears;
+}
+
+void FakePlatform::setClipboardText(const QString& text)
+{
+    clipboard = text;
+    ++clipboardSets;
+}
+
+bool FakePlatform::askYesNo(QWidget*, const QString& text, const QString& title)
+{
+    questionsAsked.append(title + "|" + text);
+    if (yesNoAnswers.empty())
+        return false;
+    const bool answer = yesNoAnswers.front();
+    yesNoAnswers.pop_front();
+    return answer;
+}
+
+void FakePlatform::showError(QWidget*, const QString& title, const QString& text)
+{
+    errorsShown.append(title + "|" + text);
+}
+
+QString FakePlatform::inputText(QWidget*, const QString& title, const QString& prompt)
+{
+    inputsAsked.append(title + "|" + prompt);
+    if (inputAnswers.empty())
+        return QString();
+    QString answer = inputAnswers.front();
+    inputAnswers.pop_front();
+    return answer;
+}
+
+ColorValue FakePlatform::chooseColor(QWidget*, ColorValue initial)
+{
+    if (colorAnswers.empty())
+        return initial;
+    const auto answer = colorAnswers.front();
+    colorAnswers.pop_front();
+    return answer.value_or(initial);
+}
+
+std::optional<QString> FakePlatform::saveFileName(QWidget*, const QString& proposedName, const QString&,
+                                                  const QString&)
+{
+    saveDialogsShown.append(proposedName);
+    if (saveAnswers.empty())
+        return std::nullopt;
+    const bool cancelled = !saveAnswers.front().has_value();
+    const QString name = cancelled ? QString() : *saveAnswers.front();
+    saveAnswers.pop_front();
+    if (cancelled)
+        return std::nullopt;
+    return name;
+}
+
+void FakePlatform::shellOpen(const QString& target) { opened.append(target); }
+
+ScreenCapture FakePlatform::captureScreen(QWidget*)
+{
+    if (capture)
+        return *capture;
+    ScreenCapture result;
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        result.image = screen->grabWindow(0).toImage();
+        result.geometry = screen->geometry();
+    }
+    if (result.image.isNull())
+        result.error = QStringLiteral("no screen");
+    return result;
+}
+
+void FakePlatform::sleepAndProcessEvents(int)
+{
+    ++sleeps;
+    QApplication::processEvents();
+}
+
+} // namespace prismara::test

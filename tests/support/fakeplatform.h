@@ -1,0 +1,79 @@
+// fakeplatform.h - a scripted Platform for widget tests: settings in memory, a recorded
+// clipboard, queued answers for questions and dialogs, and a temporary program folder.
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QHash>
+#include <QStringList>
+#include <QWidget>
+
+#include <deque>
+#include <memory>
+
+namespace prismara::test {
+
+class FakePlatform : public Platform
+{
+public:
+    // `folder` is the program folder; empty = a fresh temporary one filled with the shipped data.
+    explicit FakePlatform(const QString& folder = QString());
+    ~FakePlatform() override;
+
+    QString getSetting(const QString& app, const QString& section, const QString& key,
+                       const QString& fallback) override;
+    void saveSetting(const QString& app, const QString& section, const QString& key,
+                     const QString& value) override;
+    bool previousInstance() override { return otherInstanceRunning; }
+    QString programFolder() override { return folder_; }
+    QString programFileName() override { return QStringLiteral("prismara"); }
+    QSize screenSizePixels() override { return screenSize; }
+    void setTopMost(QWidget* window, bool topMost) override;
+    void suspendRepaint(QWidget* window) override;
+    void releaseRepaint(QWidget* window) override;
+    void clearClipboard() override;
+    void setClipboardText(const QString& text) override;
+    bool askYesNo(QWidget* parent, const QString& text, const QString& title) override;
+    void showError(QWidget* parent, const QString& title, const QString& text) override;
+    QString inputText(QWidget* parent, const QString& title, const QString& prompt) override;
+    ColorValue chooseColor(QWidget* parent, ColorValue initial) override;
+    std::optional<QString> saveFileName(QWidget* parent, const QString& proposedName, const QString& filter,
+                                        const QString& defaultSuffix) override;
+    void shellOpen(const QString& target) override;
+    ScreenCapture captureScreen(QWidget* parent) override;
+    void sleepAndProcessEvents(int milliseconds) override;
+
+    static QString settingKey(const QString& app, const QString& section, const QString& key);
+
+    // Scripted state; tests read and set these directly.
+    QHash<QString, QString> settings;          // settingKey(...) -> value
+    int settingWrites = 0;
+    bool otherInstanceRunning = false;
+    QSize screenSize{1920, 1080};
+    QString clipboard;
+    int clipboardClears = 0;
+    int clipboardSets = 0;
+    std::deque<bool> yesNoAnswers;             // empty queue answers No
+    QStringList questionsAsked;                // "title|text"
+    QStringList errorsShown;                   // "title|text"
+    std::deque<QString> inputAnswers;          // empty queue answers "" (cancel)
+    QStringList inputsAsked;                   // "title|prompt"
+    std::deque<std::optional<ColorValue>> colorAnswers;  // nullopt = Cancel
+    std::deque<std::optional<QString>> saveAnswers;      // nullopt = Cancel
+    QStringList saveDialogsShown;              // proposed names
+    QStringList opened;                        // shellOpen targets
+    QList<QWidget*> topMost;
+    int suspendDepth = 0;
+    int suspendCount = 0;
+    std::optional<ScreenCapture> capture;      // default: grab the offscreen screen
+    int sleeps = 0;
+
+private:
+    QString folder_;
+    bool ownsFolder_ = false;
+};
+
+// Copies the shipped data files into `folder`.
+void copyShippedData(const QString& folder);
+
+} // namespace prismara::test
