@@ -1,0 +1,127 @@
+// menutable.h - the main window's menu bar, its pop-up menu and its main toolbar, as data.
+//
+// One table per structure; the window builds its menus and toolbar from them and looks the
+// resulting actions up by name. Order in the tables is display order.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace prismara {
+
+enum class MenuKind { Menu, Submenu, Item, Separator };
+
+struct MenuEntry
+{
+    std::string_view name;     // objectName of the QMenu / QAction
+    std::string_view caption;  // "&" marks the access key
+    std::string_view parent;   // "" for a menu of the menu bar
+    MenuKind kind;
+    bool hidden = false;
+    bool disabled = false;
+    bool checkable = false;
+    bool checked = false;
+};
+
+inline constexpr MenuEntry kMenuBar[] = {
+    {"mnufile", "&File", "", MenuKind::Menu},
+    {"mnuNew", "&New Color Palette...", "mnufile", MenuKind::Item},
+    {"mnuExit", "E&xit", "mnufile", MenuKind::Item},
+
+    {"mnuEdit", "&Edit", "", MenuKind::Menu},
+    {"mnuCopydec", "Copy DEC Format of Color", "mnuEdit", MenuKind::Submenu},
+    {"mnuCopydec1", "RGB(255,255,255)", "mnuCopydec", MenuKind::Item},
+    {"mnuCopydec2", "255,255,255", "mnuCopydec", MenuKind::Item},
+    {"mnuCopyhex", "Copy HEX Format of Color", "mnuEdit", MenuKind::Submenu},
+    {"mnuCopyhex1", "#FFFFFF", "mnuCopyhex", MenuKind::Item},
+    {"mnuCopyhex2", "\"#FFFFFF\"", "mnuCopyhex", MenuKind::Item},
+    {"mnuCopyhex3", "FFFFFF", "mnuCopyhex", MenuKind::Item},
+    {"mnuCopyhex4", "\"FFFFFF\"", "mnuCopyhex", MenuKind::Item},
+    {"mnuCopyhex5", "Hex={FF,FF,FF}", "mnuCopyhex", MenuKind::Item},
+    {"mnuCopySpecial", "Copy Special Format", "mnuEdit", MenuKind::Submenu},
+    {"mnuCopyCplus", "C++: 0xFFFFFF", "mnuCopySpecial", MenuKind::Item},
+    {"mnuCopyVB", "VB: &&H00FFFFFF&&", "mnuCopySpecial", MenuKind::Item},
+    {"mnuCopyDelphi", "Delphi: $00FFFFFF", "mnuCopySpecial", MenuKind::Item},
+    {"mnuCopyJava", "Java: 0xFFFFFF", "mnuCopySpecial", MenuKind::Item},
+    {"editsep2", "-", "mnuEdit", MenuKind::Separator, true},
+    {"mnuAddto", "Add This Color To", "mnuEdit", MenuKind::Submenu, true},
+    {"mnuAddChart0", "Addto", "mnuAddto", MenuKind::Item},
+    {"editsep3", "-", "mnuEdit", MenuKind::Separator},
+    {"mnuDelCor", "&Delete Selected Color", "mnuEdit", MenuKind::Item},
+    {"mnuDelChart", "Delete &Current Palette", "mnuEdit", MenuKind::Item},
+    {"editsep1", "-", "mnuEdit", MenuKind::Separator},
+    {"mnuCleanDup", "Clear Duplicate Colors", "mnuEdit", MenuKind::Item},
+    {"mnuCleanAll", "Clear All Colors", "mnuEdit", MenuKind::Item},
+    {"editsep4", "-", "mnuEdit", MenuKind::Separator, true},
+    {"mnuViewColor", "Preview: Show Color Details", "mnuEdit", MenuKind::Item, true},
+    {"mnuconv", "Color Conversion", "mnuEdit", MenuKind::Item, true},
+
+    {"mnuTool", "&Tool", "", MenuKind::Menu},
+    {"mnustartpick", "Screen Color &Picker", "mnuTool", MenuKind::Item},
+    {"mnuWebsafe", "Snap to &Web Safe", "mnuTool", MenuKind::Item, false, true},
+    {"mnuShowWinColor", "&Show Windows Color Dialog", "mnuTool", MenuKind::Item},
+    {"mnucon", "Color &Conversion", "mnuTool", MenuKind::Item},
+
+    {"mnuView", "&View", "", MenuKind::Menu},
+    {"mnyColorWheel", "Color Wheel", "mnuView", MenuKind::Submenu},
+    {"mnuRGBWheel", "RGB Color Wheel", "mnyColorWheel", MenuKind::Item, false, false, true, true},
+    {"mnuRYBWheel", "RYB Color Wheel", "mnyColorWheel", MenuKind::Item, false, false, true, false},
+    {"mnuColorSquare", "&Display Color Wheel in Square", "mnuView", MenuKind::Item, false, false, true},
+    {"mnuSwap", "Only &Show Color Palette", "mnuView", MenuKind::Item, false, false, true},
+    {"mnuOnTop", "&Always On Top", "mnuView", MenuKind::Item, false, false, true},
+
+    {"mnuhelp", "&Help", "", MenuKind::Menu},
+    {"mnucontents", "&Help Topics", "mnuhelp", MenuKind::Item},
+    {"mnuhelpsep1", "-", "mnuhelp", MenuKind::Separator},
+    {"mnuWeb", "&Visit Our Website", "mnuhelp", MenuKind::Item},
+    {"mnuabout", "&About Prismara", "mnuhelp", MenuKind::Item},
+};
+
+// The pop-up of the web scheme samples; hidden in the menu bar.
+inline constexpr MenuEntry kSchemePopup[] = {
+    {"mnuHtmlPop1", "HtmlPop1", "", MenuKind::Menu, true},
+    {"mnuSaveScheme", "Save Current Color scheme...", "mnuHtmlPop1", MenuKind::Item},
+    {"mnuViewCode", "View Html and CSS Code", "mnuHtmlPop1", MenuKind::Item},
+    {"pop1sep1", "-", "mnuHtmlPop1", MenuKind::Separator},
+    {"mnuCopyHtml", "Copy Html Code", "mnuHtmlPop1", MenuKind::Item},
+    {"mnuCopyInline", "Copy Inline Css Code", "mnuHtmlPop1", MenuKind::Item},
+    {"mnuCopyExternal", "Copy External Css Code", "mnuHtmlPop1", MenuKind::Item},
+    {"pop1sep2", "-", "mnuHtmlPop1", MenuKind::Separator},
+    {"mnuShowweb", "Preview", "mnuHtmlPop1", MenuKind::Item},
+};
+
+// Entries of the Edit menu that show only when it pops up over the current colour, and the
+// palette entries it hides there.
+inline constexpr std::string_view kSwatchPopupShown[] = {"editsep2", "mnuAddto", "editsep4", "mnuViewColor",
+                                                         "mnuconv"};
+inline constexpr std::string_view kSwatchPopupHidden[] = {"editsep3", "mnuDelCor", "mnuDelChart",
+                                                          "editsep1", "mnuCleanDup", "mnuCleanAll"};
+// Entries that show only when the Edit menu pops up over a palette cell.
+inline constexpr std::string_view kCellPopupShown[] = {"editsep4", "mnuViewColor", "mnuAddto", "editsep2"};
+
+struct ToolbarButton
+{
+    int number;                  // 1-based position
+    std::string_view tag;        // "" for a separator
+    std::string_view toolTip;
+    std::string_view action;     // the menu entry whose command it runs; "" = an action of its own
+    std::string_view themeIcon;  // freedesktop icon name
+};
+
+inline constexpr ToolbarButton kMainToolbar[] = {
+    {1, "pickcolor", "Screen Color picker", "mnustartpick", "color-picker"},
+    {2, "makewebsafe", "Make current color web safe", "mnuWebsafe", "applications-internet"},
+    {3, "showcolor", "Show windows color dialog", "mnuShowWinColor", "color-management"},
+    {4, "colorconversion", "Color Conversion", "mnucon", "view-refresh"},
+    {5, "", "", "", ""},
+    {6, "colorsquare", "Display Color Wheel in a Square", "mnuColorSquare", "view-grid"},
+    {7, "colorchart", "Only show color palette", "mnuSwap", "view-restore"},
+    {8, "ontop", "Always on top", "mnuOnTop", "go-top"},
+    {9, "", "", "", ""},
+    {10, "addnew", "Add a new color palette", "mnuNew", "document-new"},
+    {11, "prevpage", "Previous page of current color palette", "", "go-previous"},
+    {12, "nextpage", "Next page of current color palette", "", "go-next"},
+    {13, "clearduplicate", "Clear duplicate colors", "mnuCleanDup", "edit-clear"},
+};
+
+} // namespace prismara
