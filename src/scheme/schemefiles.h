@@ -79,8 +79,8 @@ public:
     // Deletes the scheme at list position `position` (0-based): its record and its line go, the
     // others keep their order. Both new files are written completely as temporaries
     // ("colorset.dam", "set.hct", each created anew), then the data file is replaced, then the
-    // list file. If any step fails, both files are left as they were (a replaced data file is
-    // put back) and no temporary is left behind. Lines are written back as quoted names with
+    // list file. If a step fails, both files are left as they were (a data file already
+    // replaced is put back from the old bytes) and no temporary is left behind. Lines are written back as quoted names with
     // CR LF; records the data file lacks stay missing.
     SchemeFileResult remove(std::size_t position) const;
 
