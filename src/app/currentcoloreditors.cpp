@@ -122,7 +122,7 @@ void CurrentColorEditors::showColor(ColorValue color)
 bool CurrentColorEditors::eventFilter(QObject* watched, QEvent* event)
 {
     auto* edit = qobject_cast<QLineEdit*>(watched);
-    if (!edit)
+    if (!edit || detached_)
         return QWidget::eventFilter(watched, event);
     const auto kind = static_cast<Kind>(edit->property("editorKind").toInt());
     switch (event->type()) {

@@ -28,6 +28,9 @@ public:
 
     EditorSnapshot texts() const;
 
+    // Stops reporting to the hub (the window is being destroyed).
+    void detach() { detached_ = true; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -55,6 +58,7 @@ private:
     QLabel* lblRgb_;
     QLabel* lblHex_;
 
+    bool detached_ = false;
     bool inUpdate_ = false;
     bool hexFocus_ = false;
     bool redHexFocus_ = false;

@@ -23,10 +23,10 @@ public:
 
     QString inputResult() const { return inputResult_; }
 
-private:
     void accept() override;
     void reject() override;
 
+private:
     QLabel* lblMsg_;
     QLineEdit* txtResult_;
     QPushButton* cmdOk_;

@@ -81,7 +81,11 @@ FrmShowColor::FrmShowColor(Platform& platform, QWidget* parent) : QMainWindow(pa
     build();
 }
 
-FrmShowColor::~FrmShowColor() = default;
+FrmShowColor::~FrmShowColor()
+{
+    // Hiding the children during destruction moves the focus; nothing may reach the hub then.
+    editors_->detach();
+}
 
 QString FrmShowColor::dataPath(const QString& fileName) const
 {
@@ -378,6 +382,16 @@ void FrmShowColor::popUpEditMenuOverSwatch(const QPoint& globalPos)
     setVisible(kSwatchPopupShown, false);
     setVisible(kSwatchPopupHidden, true);
     ChangeCopyMenu();
+}
+
+void FrmShowColor::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // The window frame is known only once the window is on screen; place it again with it.
+    if (!placedWithFrame_ && frameGeometry().size() != size()) {
+        placedWithFrame_ = true;
+        placeWindow();
+    }
 }
 
 void FrmShowColor::closeEvent(QCloseEvent* event)

@@ -56,6 +56,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildMenus();
@@ -82,6 +83,7 @@ private:
     int fullHeight_ = 0;
     int addToCount_ = 0;
     bool shutDown_ = false;
+    bool placedWithFrame_ = false;
 };
 
 // The program-wide current colour, for windows that read it when they open.

@@ -2,6 +2,8 @@
 #include "palette/paletteview.h"
 
 #include "app/colorhub.h"
+#include "palette/palettefile.h"
+#include "platform/platform.h"
 
 #include <QComboBox>
 
@@ -18,7 +20,20 @@ void PaletteView::buildGrid() {}
 void PaletteView::ShowChartMenu() {}
 void PaletteView::showSelectedFirstPage() {}
 void PaletteView::ShowColorChart(const QString&, int) {}
-void PaletteView::recordRecent(ColorValue) {}
+void PaletteView::recordRecent(ColorValue color)
+{
+    const std::filesystem::path folder = hub_.platform().programFolder().toStdString();
+    if (cmbChart_->currentIndex() == 1) {
+        // The recent colours are on view: a click on one of their cells is not recorded again.
+        if (color == lastChartColor_)
+            return;
+        (void)AppendChartColor(folder, "recent.rgb", HtmlHex(color));
+        ShowColorChart("recent.rgb", 1);
+        return;
+    }
+    // Recording is best effort: a folder that cannot be written loses only this run's history.
+    (void)AppendChartColor(folder, "recent.rgb", HtmlHex(color));
+}
 void PaletteView::currentColorShown(ColorValue) {}
 void PaletteView::dropSelection() {}
 

@@ -26,6 +26,7 @@ public:
                      const QString& value) override;
     bool previousInstance() override { return otherInstanceRunning; }
     QString programFolder() override { return folder_; }
+    QString folder() const { return folder_; }
     QString programFileName() override { return QStringLiteral("prismara"); }
     QSize screenSizePixels() override { return screenSize; }
     void setTopMost(QWidget* window, bool topMost) override;

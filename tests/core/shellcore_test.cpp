@@ -1,0 +1,86 @@
+// Tests of the shell's pure logic: INI settings text, setting numbers, window placement.
+#include "app/inifile.h"
+#include "app/settingstable.h"
+#include "app/windowposition.h"
+
+#include <gtest/gtest.h>
+
+using namespace prismara;
+
+TEST(IniFile, RoundTripsSectionsWithSpacesAsPlainText)
+{
+    IniFile ini;
+    ini.set("Prismara 4.6", "colorsquare", "1");
+    ini.set("Prismara 4.6", "colorwheeltype", "0");
+    ini.set("Position", "X", "-300");
+    EXPECT_EQ(ini.serialize(), "[Prismara 4.6]\ncolorsquare=1\ncolorwheeltype=0\n\n[Position]\nX=-300\n");
+    const IniFile back = IniFile::parse(ini.serialize());
+    EXPECT_EQ(back.get("Prismara 4.6", "colorsquare"), "1");
+    EXPECT_EQ(back.get("Position", "X"), "-300");
+    EXPECT_FALSE(back.get("Position", "Y").has_value());
+    EXPECT_FALSE(back.get("Nowhere", "X").has_value());
+}
+
+TEST(IniFile, ReplacesValuesAndToleratesJunk)
+{
+    IniFile ini = IniFile::parse("garbage line\r\n[S]\r\nk = v \r\n=novalue\r\n[S]\r\nk2=x=y\r\n; comment\r\n");
+    EXPECT_EQ(ini.get("S", "k"), "v");
+    EXPECT_EQ(ini.get("S", "k2"), "x=y");
+    ini.set("S", "k", "new\r\nline");
+    EXPECT_EQ(ini.get("S", "k"), "new  line") << "a value never spans lines";
+    EXPECT_EQ(IniFile::parse(ini.serialize()).get("S", "k"), "new  line");
+}
+
+TEST(SettingsTable, NamesAndDefaults)
+{
+    EXPECT_EQ(kSettingsApplication, "quorvel software");
+    EXPECT_EQ(settingDef(Setting::WebColorScheme).key, "webcolorscheme");
+    EXPECT_EQ(settingDef(Setting::AutoStop).section, "Prismara 4.6");
+    EXPECT_TRUE(settingDef(Setting::PositionX).underProgramName);
+    EXPECT_EQ(settingDef(Setting::PositionY).section, "Position");
+    EXPECT_FALSE(settingDef(Setting::PositionY).fallback.has_value());
+    EXPECT_EQ(settingDef(Setting::ColorWheelType).fallback, 0);
+}
+
+TEST(SettingsTable, OnlyWholeNumbersCount)
+{
+    const struct
+    {
+        const char* text;
+        std::optional<int> value;
+    } cases[] = {{"1", 1},   {" 0 ", 0},     {"-300", -300},        {"+7", 7},         {"", std::nullopt},
+                 {"abc", std::nullopt},     {"1.5", std::nullopt}, {"12abc", std::nullopt},
+                 {"99999999999", std::nullopt}, {"-", std::nullopt}};
+    for (const auto& c : cases)
+        EXPECT_EQ(ParseSettingNumber(c.text), c.value) << '"' << c.text << '"';
+}
+
+TEST(WindowPosition, CentresWhenEitherValueIsMissing)
+{
+    EXPECT_EQ(PlaceWindow(std::nullopt, 50, 100, 80, 1000, 800).left, 450);
+    const auto p = PlaceWindow(300, std::nullopt, 100, 80, 1000, 800);
+    EXPECT_EQ(p.left, 450);
+    EXPECT_EQ(p.top, 360);
+}
+
+TEST(WindowPosition, PullsTheWindowOntoTheScreen)
+{
+    const struct
+    {
+        int x, y, left, top;
+    } cases[] = {
+        {-300, 50, 0, 50},     // negative left
+        {5000, 10, 900, 10},   // right edge on the screen's right edge
+        {10, 790, 10, 720},    // bottom edge on the screen's bottom edge
+        {-5, -5, 0, 0},
+    };
+    for (const auto& c : cases) {
+        const auto p = PlaceWindow(c.x, c.y, 100, 80, 1000, 800);
+        EXPECT_EQ(p.left, c.left) << c.x << "," << c.y;
+        EXPECT_EQ(p.top, c.top) << c.x << "," << c.y;
+    }
+    // A window larger than the screen ends up with a negative left and top.
+    const auto big = PlaceWindow(0, 0, 1200, 900, 1000, 800);
+    EXPECT_EQ(big.left, -200);
+    EXPECT_EQ(big.top, -100);
+}
