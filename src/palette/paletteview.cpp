@@ -17,6 +17,10 @@ PaletteView::PaletteView(ColorHub& hub, QWidget* parent) : QWidget(parent), hub_
 }
 
 void PaletteView::buildGrid() {}
+
+int PaletteView::selectorPosition() const { return cmbChart_->currentIndex(); }
+
+void PaletteView::selectPosition(int position) { cmbChart_->setCurrentIndex(position); }
 void PaletteView::ShowChartMenu() {}
 void PaletteView::showSelectedFirstPage() {}
 void PaletteView::ShowColorChart(const QString&, int) {}

@@ -37,6 +37,11 @@ public:
 
     ColorValue lastChartColor() const { return lastChartColor_; }
 
+    // The selector position (0-based) and choosing one (shows that palette at page 1, as a
+    // click in the selector does). Used by the screen picker when it ends.
+    int selectorPosition() const;
+    void selectPosition(int position);
+
 private:
     ColorHub& hub_;
     QComboBox* cmbChart_;
