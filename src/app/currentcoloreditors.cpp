@@ -2,6 +2,7 @@
 #include "app/currentcoloreditors.h"
 
 #include "app/colorswatch.h"
+#include "app/editortext.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -13,9 +14,17 @@ namespace {
 bool isDigit(QChar c) { return c >= '0' && c <= '9'; }
 bool isHexDigit(QChar c) { return isDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); }
 
-// The value of a decimal box; an empty box counts as 0.
-int decimalValue(const QLineEdit* edit) { return edit->text().toInt(); }
-int hexValue(const QLineEdit* edit) { return edit->text().toInt(nullptr, 16); }
+// The value of a channel box; an empty box counts as 0.
+int decimalValue(const QLineEdit* edit) { return EditorText::decimalValue(edit->text().toStdU16String()); }
+int hexValue(const QLineEdit* edit) { return EditorText::hexValue(edit->text().toStdU16String()); }
+
+// Carries out what a channel box's text asks for; true when the colour is to be rebuilt.
+bool applyChannelChange(QLineEdit* edit, const ChannelTextChange& change)
+{
+    if (change.action == ChannelTextChange::Action::Replace)
+        edit->setText(QString::fromStdU16String(change.replacement)); // runs the handling again
+    return change.action == ChannelTextChange::Action::Apply;
+}
 
 // A channel in hex without padding, as shown while its box has the focus.
 QString shortHex(int channel) { return QString::number(channel, 16).toUpper(); }
@@ -51,11 +60,11 @@ CurrentColorEditors::CurrentColorEditors(ColorHub& hub, QWidget* parent) : QWidg
     }
 
     int y = 59;
-    lblRgb_->setGeometry(0, y, 29, kRow - 2);
-    txtRgb_->setGeometry(29, y, 71, kRow - 2);
+    lblRgb_->setGeometry(0, y, 27, kRow - 2);
+    txtRgb_->setGeometry(26, y, 74, kRow - 2);
     y += kRow;
-    lblHex_->setGeometry(0, y, 29, kRow - 2);
-    txtHex_->setGeometry(29, y, 71, kRow - 2);
+    lblHex_->setGeometry(0, y, 27, kRow - 2);
+    txtHex_->setGeometry(26, y, 74, kRow - 2);
     y += kRow;
     const int w = 32;
     txtr_->setGeometry(0, y, w, kRow - 2);
@@ -186,19 +195,10 @@ bool CurrentColorEditors::filterKey(QLineEdit* edit, Kind kind, QKeyEvent* event
 
 void CurrentColorEditors::decimalChanged(QLineEdit* edit)
 {
-    if (inUpdate_ || edit->text().isEmpty())
+    if (inUpdate_)
         return;
-    for (QChar c : edit->text()) {
-        if (!isDigit(c)) {
-            edit->setText("0"); // runs this handling again on "0"
-            return;
-        }
-    }
-    if (edit->text().toInt() >= 256) {
-        edit->setText("255");
-        return;
-    }
-    colorFromDecimals();
+    if (applyChannelChange(edit, EditorText::decimalChanged(edit->text().toStdU16String())))
+        colorFromDecimals();
 }
 
 void CurrentColorEditors::colorFromDecimals()
@@ -209,15 +209,10 @@ void CurrentColorEditors::colorFromDecimals()
 
 void CurrentColorEditors::hexChannelChanged(QLineEdit* edit)
 {
-    if (inUpdate_ || edit->text().isEmpty())
+    if (inUpdate_)
         return;
-    for (QChar c : edit->text()) {
-        if (!isHexDigit(c)) {
-            edit->setText("0");
-            return;
-        }
-    }
-    colorFromHexChannels();
+    if (applyChannelChange(edit, EditorText::hexChannelChanged(edit->text().toStdU16String())))
+        colorFromHexChannels();
 }
 
 void CurrentColorEditors::colorFromHexChannels()
@@ -230,26 +225,18 @@ void CurrentColorEditors::htmlChanged()
 {
     if (inUpdate_)
         return;
-    QString s = txtHex_->text();
-    s.remove('#');
-    if (s.isEmpty())
+    const HtmlTextChange change = EditorText::htmlChanged(txtHex_->text().toStdU16String());
+    if (change.ignored)
         return;
-    for (QChar c : s) {
-        if (!isHexDigit(c)) {
-            txtHex_->setText("");
-            break;
-        }
-    }
+    if (change.emptyBox)
+        txtHex_->setText("");
     // Each channel box that changes computes the colour itself.
-    const QString red = s.mid(0, 2);
-    const QString green = s.mid(2, 2);
-    const QString blue = s.mid(4, 2);
-    if (!red.isEmpty())
-        txtrh_->setText(red);
-    if (!green.isEmpty())
-        txtgh_->setText(green);
-    if (!blue.isEmpty())
-        txtbh_->setText(blue);
+    const std::pair<QLineEdit*, const std::u16string*> pieces[] = {
+        {txtrh_, &change.red}, {txtgh_, &change.green}, {txtbh_, &change.blue}};
+    for (const auto& [box, piece] : pieces) {
+        if (!piece->empty())
+            box->setText(QString::fromStdU16String(*piece));
+    }
 }
 
 } // namespace prismara

@@ -24,7 +24,7 @@ win_x=$X
 win_y=$Y
 # The editor sits at 158..229 x 108..128 of the area below the menu bar.
 xdotool windowfocus --sync "$wid"
-xdotool mousemove --window "$wid" 224 "${HEX_Y:-150}" click 1
+xdotool mousemove --window "$wid" 224 135 click 1
 sleep 0.3
 xdotool key --delay 30 BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace
 xdotool type --delay 40 '#3366cc'
