@@ -77,6 +77,13 @@ constexpr auto kRybHues = [] {
 std::array<ColorValue, kWheelCells> WheelColors(ColorValue color, int colorwheeltype)
 {
     assert(colorwheeltype == kRgbWheel || colorwheeltype == kRybWheel);
+    std::array<ColorValue, kWheelCells> cells;
+    // A grey has no hue to turn: every cell is the grey itself. (Going through HSL would give the
+    // grey of its lightness rounded to whole percent, so (1,1,1) would turn black.)
+    if (GetRed(color) == GetGreen(color) && GetGreen(color) == GetBlue(color)) {
+        cells.fill(color);
+        return cells;
+    }
     const HSLValue hsl = RGBToHSL(GetRed(color), GetGreen(color), GetBlue(color));
 
     // Every element of the three arrays is written below, so they start uninitialised.
@@ -91,7 +98,6 @@ std::array<ColorValue, kWheelCells> WheelColors(ColorValue color, int colorwheel
     std::array<RGBValue, kCompanions> rgb;
     HSLToRGBHues(hues, hsl.S, hsl.L, rgb);
 
-    std::array<ColorValue, kWheelCells> cells;
     cells[0] = color;
     for (std::size_t i = 0; i < kCompanions; ++i)
         cells[i + 1] = MakeColor(rgb[i].R, rgb[i].G, rgb[i].B);
