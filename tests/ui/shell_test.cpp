@@ -162,7 +162,8 @@ TEST(Shell, MenusFollowTheTable)
         for (const MenuEntry& e : table) {
             QAction* a = w.window->action(q(e.name));
             ASSERT_NE(a, nullptr) << e.name;
-            if (e.kind != MenuKind::Separator) {
+            // The first "Add This Color To" item takes the first palette's name at start-up.
+            if (e.kind != MenuKind::Separator && e.name != "mnuAddChart0") {
                 EXPECT_EQ(a->text(), q(e.caption)) << e.name;
             }
             EXPECT_EQ(a->isVisible(), !e.hidden) << e.name;
