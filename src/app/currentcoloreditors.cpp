@@ -148,7 +148,9 @@ bool CurrentColorEditors::eventFilter(QObject* watched, QEvent* event)
             blueHexFocus_ = true;
         break;
     case QEvent::FocusOut:
-        if (kind == Kind::ReadOnly)
+        // A menu popping up does not leave the box: the focus comes back when it closes, and the
+        // copy commands in it must see the text as the user typed it.
+        if (kind == Kind::ReadOnly || static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason)
             break;
         if (edit == txtHex_)
             hexFocus_ = false;
