@@ -105,9 +105,10 @@ QAction* FrmShowColor::addMenuEntry(QWidget* parentMenu, const MenuEntry& entry)
         if (parentMenu)
             parentMenu->addAction(action);
     } else {
-        action = new QAction(caption, parentMenu ? static_cast<QObject*>(parentMenu) : this);
-        if (entry.kind == MenuKind::Separator)
-            action->setSeparator(true);
+        // A separator has no text: some styles draw a separator's text as a section heading.
+        const bool separator = entry.kind == MenuKind::Separator;
+        action = new QAction(separator ? QString() : caption, parentMenu ? static_cast<QObject*>(parentMenu) : this);
+        action->setSeparator(separator);
         action->setCheckable(entry.checkable);
         action->setChecked(entry.checked);
         if (parentMenu)

@@ -266,6 +266,12 @@ TEST_F(CopyMenuTest, SwatchPopUpShowsTheCopyEntriesAndRestoresTheEditMenu)
     EXPECT_EQ(inPopup, (QStringList{"mnuCopydec", "mnuCopyhex", "mnuCopySpecial", "editsep2", "mnuAddto", "editsep4",
                                     "mnuViewColor", "mnuconv"}));
     EXPECT_EQ(hexCaption, "#0") << "the captions are rewritten before the pop-up";
+    // Separators are plain lines: a separator with text is drawn as a heading by some styles.
+    for (const QAction* a : edit->actions()) {
+        if (a->isSeparator()) {
+            EXPECT_TRUE(a->text().isEmpty()) << a->objectName().toStdString();
+        }
+    }
     EXPECT_EQ(visibleNames(edit), menuBarEntries);
     EXPECT_FALSE(edit->isVisible());
 }
