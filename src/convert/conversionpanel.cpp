@@ -35,7 +35,10 @@ constexpr int kCloseLeft = 2835;
 constexpr int kButtonTop = 2160;
 
 // Sizes the design leaves to the toolkit, in pixels.
-constexpr int kLetterWidth = kSliderLeft / 15 - kLetterLeft / 15 - 1;
+// The letters are centred on their designed place, with room either side for "Cb" and "Cr"
+// (the link boxes they could touch show on the RGB tab only, whose letters are single).
+constexpr int kLetterWidth = 16;
+constexpr int kLetterX = px(kLetterLeft) + 3 - kLetterWidth / 2;
 constexpr int kRowHeight = 16;   // letter, slider and link box share one centre line
 constexpr int kValueHeight = 22;
 constexpr int kLinkSize = 16;
@@ -70,7 +73,8 @@ ConversionPanel::ConversionPanel(ColorHub& hub, QWidget* parent) : QFrame(parent
         const QString n = QString::number(r);
         lblCp_[r] = new QLabel(this);
         lblCp_[r]->setObjectName("lblCp" + n);
-        lblCp_[r]->setGeometry(px(kLetterLeft), px(kLetterTops[r]), kLetterWidth, kRowHeight);
+        lblCp_[r]->setGeometry(kLetterX, px(kLetterTops[r]), kLetterWidth, kRowHeight);
+        lblCp_[r]->setAlignment(Qt::AlignCenter);
 
         sldVal_[r] = new QSlider(Qt::Horizontal, this);
         sldVal_[r]->setObjectName("sldVal" + n);
@@ -90,7 +94,6 @@ ConversionPanel::ConversionPanel(ColorHub& hub, QWidget* parent) : QFrame(parent
     for (std::size_t r = 0; r < kLinks; ++r) {
         chklockmove_[r] = new QCheckBox(this);
         chklockmove_[r]->setObjectName("chklockmove" + QString::number(r));
-        chklockmove_[r]->setToolTip("Move together with the other checked channels");
         chklockmove_[r]->setGeometry(0, px(kLinkTops[r]), kLinkSize, kLinkSize);
     }
 
