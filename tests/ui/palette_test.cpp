@@ -673,3 +673,23 @@ TEST_F(PaletteViewTest, IndexWarningsAreShownOnce)
     EXPECT_EQ(w.selector().currentText(), "Ocean");
     EXPECT_EQ(w.platform.errorsShown.size(), 1);
 }
+
+TEST_F(PaletteViewTest, APaletteWhoseColourFileStaysBehindHasStillLeftTheSelector)
+{
+    PaletteWindow w;
+    w.addMine(paletteOf(4));
+    w.open();
+    w.choose(kMine);
+    w.platform.yesNoAnswers = {true};
+    FaultInjection::failAt(5); // the four steps of the index rewrite succeed, the deletion fails
+    w.action("mnuDelChart")->trigger();
+    FaultInjection::reset();
+
+    ASSERT_EQ(w.platform.errorsShown.size(), 1);
+    EXPECT_TRUE(w.platform.errorsShown.first().contains("c8.rgb"));
+    EXPECT_EQ(w.selector().count(), kMine);
+    EXPECT_EQ(w.selector().findText("Mine"), -1);
+    EXPECT_EQ(w.selector().currentIndex(), 0);
+    EXPECT_EQ(w.addToCaptions().size(), 6);
+    EXPECT_EQ(w.bytes("c8.rgb"), paletteOf(4));
+}
