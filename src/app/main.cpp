@@ -78,7 +78,9 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName("prismara");
     QApplication::setDesktopFileName("prismara");
-    QApplication::setWindowIcon(prismara::applicationIcon());
+    // The icon installed with the program when there is one, else the drawn colour wheel.
+    const QIcon installedIcon = prismara::QtPlatform::installedIcon();
+    QApplication::setWindowIcon(installedIcon.isNull() ? prismara::applicationIcon() : installedIcon);
 
     prismara::QtPlatform platform;
     // A second copy ends at once: no window, nothing written.
@@ -87,6 +89,7 @@ int main(int argc, char** argv)
 
     prismara::curColor = prismara::kWhite;
     prismara::FrmShowColor window(platform);
+    window.setWindowIcon(QApplication::windowIcon());
     closeOnTerminate(window);
     window.show();
     if (const char* t0 = std::getenv("PRISMARA_STARTUP_T0"); t0 && window.windowHandle())

@@ -47,6 +47,41 @@ bool isWritableFolder(const QString& folder)
     const QFileInfo info(folder);
     return info.isDir() && info.isWritable();
 }
+
+// Copies a file that is not there yet and lets its owner write it: installed files may be read-only.
+void copyForUser(const QString& source, const QString& target)
+{
+    if (QFileInfo::exists(target) || !QFile::copy(source, target))
+        return;
+    QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+// Fills the per-user folder from the installed data. The index goes last: it marks a complete fill.
+void fillUserFolder(const QString& installed, const QString& userFolder)
+{
+    QDir().mkpath(userFolder);
+    const QStringList patterns{"*.rgb", "*.hcs", "*.dat"};
+    for (const QFileInfo& file : QDir(installed).entryInfoList(patterns, QDir::Files))
+        copyForUser(file.absoluteFilePath(), userFolder + "/" + file.fileName());
+    copyForUser(installed + "/colorchart.cci", userFolder + "/colorchart.cci");
+}
+
+// The help file is documentation, not user data: the per-user copy follows the installed one. The
+// copy takes the installed file's time, so any other size or time means the installation changed.
+void refreshHelpFile(const QString& installed, const QString& userFolder)
+{
+    const QFileInfo source(installed + "/help.chm");
+    const QFileInfo copy(userFolder + "/help.chm");
+    if (!source.exists())
+        return;
+    if (copy.exists() && copy.size() == source.size() && copy.lastModified() == source.lastModified())
+        return;
+    QFile::remove(copy.absoluteFilePath());
+    copyForUser(source.absoluteFilePath(), copy.absoluteFilePath());
+    QFile file(copy.absoluteFilePath());
+    if (file.open(QIODevice::Append))
+        file.setFileTime(source.lastModified(), QFileDevice::FileModificationTime);
+}
 } // namespace
 
 QtPlatform::QtPlatform() = default;
@@ -88,7 +123,13 @@ bool QtPlatform::previousInstance()
 
 QString QtPlatform::resolveProgramFolder()
 {
-    const QString exeDir = QCoreApplication::applicationDirPath();
+    return resolveProgramFolder(QCoreApplication::applicationDirPath(),
+                                QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                                    "/prismara");
+}
+
+QString QtPlatform::resolveProgramFolder(const QString& exeDir, const QString& userFolder)
+{
     if (holdsData(exeDir) && isWritableFolder(exeDir))
         return exeDir;
 
@@ -100,15 +141,27 @@ QString QtPlatform::resolveProgramFolder()
         }
     if (installed.isEmpty())
         return exeDir;
+    if (QDir(installed) == QDir(userFolder))
+        return userFolder;
 
-    const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/prismara";
-    if (!holdsData(userFolder)) {
-        QDir().mkpath(userFolder);
-        const QStringList patterns{"*.cci", "*.rgb", "*.hcs", "*.dat", "*.chm"};
-        for (const QFileInfo& file : QDir(installed).entryInfoList(patterns, QDir::Files))
-            QFile::copy(file.absoluteFilePath(), userFolder + "/" + file.fileName());
-    }
+    if (!holdsData(userFolder))
+        fillUserFolder(installed, userFolder);
+    refreshHelpFile(installed, userFolder);
     return userFolder;
+}
+
+QIcon QtPlatform::installedIcon()
+{
+    QIcon icon;
+    const QString icons = QCoreApplication::applicationDirPath() + "/../share/icons/hicolor/";
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        const QString file = icons + QString("%1x%1/apps/prismara.png").arg(size);
+        if (QFileInfo::exists(file))
+            icon.addFile(file, QSize(size, size));
+    }
+    if (icon.isNull() && QIcon::hasThemeIcon("prismara"))
+        icon = QIcon::fromTheme("prismara");
+    return icon;
 }
 
 QString QtPlatform::programFolder()

@@ -4,6 +4,7 @@
 #include "platform/platform.h"
 
 #include <QHash>
+#include <QIcon>
 #include <QLockFile>
 
 #include <memory>
@@ -42,9 +43,23 @@ public:
     // The INI file that holds the settings of one application name.
     static QString settingsFile(const QString& app);
 
-    // Where the data files are looked for: the executable's folder when it holds them and is
-    // writable; otherwise a per-user folder filled once from the installed data.
+    // Where the data files are looked for (see resolveProgramFolder below), for the running program.
     static QString resolveProgramFolder();
+
+    // The folder that holds the data files, given the executable's folder and the per-user folder:
+    // - `exeDir` itself when it holds the data and is writable (a program folder that was built or
+    //   unpacked where the user may write);
+    // - otherwise, when the data is installed (in a read-only `exeDir` or in <exeDir>/../share/prismara),
+    //   `userFolder`, filled from the installed data the first time. An installed program never writes
+    //   into its installation, whoever runs it. The index is copied last, so a fill that was cut short
+    //   is completed at the next start; files already in `userFolder` are never replaced, except
+    //   help.chm, which follows the installed one;
+    // - `exeDir` when no data is found anywhere.
+    static QString resolveProgramFolder(const QString& exeDir, const QString& userFolder);
+
+    // The application icon installed with the program (<exe>/../share/icons/hicolor) or by the
+    // desktop's icon theme; a null icon when there is none.
+    static QIcon installedIcon();
 
 private:
     std::unique_ptr<QLockFile> lock_;
