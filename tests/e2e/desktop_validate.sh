@@ -8,7 +8,7 @@ bin=$1
 src=${2:-}
 share=$(cd "$bin/.." && pwd)/share
 desktop="$share/applications/prismara.desktop"
-metainfo=$(ls "$share"/metainfo/*.metainfo.xml 2>/dev/null | head -n 1)
+metainfo=$(ls "$share"/metainfo/*.metainfo.xml 2>/dev/null | head -n 1 || true)
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 [ -f "$desktop" ] || fail "no desktop entry at $desktop"
