@@ -85,14 +85,21 @@ void IniFile::set(std::string_view sectionName, std::string_view key, std::strin
 
 std::string IniFile::serialize() const
 {
+    // Keys outside any section go first: after a [section] header a reader would put them
+    // into that section.
     std::string out;
     for (const Section& s : sections_) {
-        if (s.entries.empty())
+        if (s.name.empty()) {
+            for (const Entry& e : s.entries)
+                out += e.key + "=" + e.value + "\n";
+        }
+    }
+    for (const Section& s : sections_) {
+        if (s.name.empty() || s.entries.empty())
             continue;
         if (!out.empty())
             out += '\n';
-        if (!s.name.empty())
-            out += "[" + s.name + "]\n";
+        out += "[" + s.name + "]\n";
         for (const Entry& e : s.entries)
             out += e.key + "=" + e.value + "\n";
     }

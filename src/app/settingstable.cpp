@@ -19,8 +19,11 @@ std::optional<int> ParseSettingNumber(std::string_view text)
         text.remove_prefix(1);
     while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
         text.remove_suffix(1);
-    if (!text.empty() && text.front() == '+')
+    if (!text.empty() && text.front() == '+') {
         text.remove_prefix(1);
+        if (!text.empty() && text.front() == '-')
+            return std::nullopt; // one sign at most: "+-5" is not a number
+    }
     if (text.empty())
         return std::nullopt;
     int value = 0;
