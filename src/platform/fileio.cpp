@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace prismara {
@@ -135,8 +136,14 @@ bool appendToFile(const fs::path& path, std::string_view bytes)
     Fd fd(::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644));
     if (!fd.ok())
         return false;
-    if (!writeAll(fd.get(), bytes))
+    struct stat before {};
+    if (::fstat(fd.get(), &before) != 0)
         return false;
+    if (!writeAll(fd.get(), bytes)) {
+        // A write cut short (a full disk) must not leave part of a record behind.
+        (void)::ftruncate(fd.get(), before.st_size);
+        return false;
+    }
     return fd.close();
 }
 

@@ -39,7 +39,8 @@ std::uintmax_t fileSize(const fs::path& path);
 
 bool fileExists(const fs::path& path);
 
-// Appends bytes at the end, creating the file when it does not exist.
+// Appends bytes at the end, creating the file when it does not exist. An append that fails
+// part-way (a full disk) is taken back, so the file keeps exactly its old bytes.
 bool appendToFile(const fs::path& path, std::string_view bytes);
 
 // Creates an empty file when none exists; an existing file is left as it is.
