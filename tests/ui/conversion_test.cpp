@@ -340,6 +340,9 @@ TEST_F(ConversionPanelTest, DraggingHueFromRedToGreenFollowsEveryStepAndRecordsN
     EXPECT_EQ(current(), colour({0, 255, 0}));
     EXPECT_EQ(recentSize(), recordedBefore) << "slider colours must not reach recent.rgb";
     EXPECT_TRUE(panel->isVisible());
+    // The same file does record a colour chosen elsewhere.
+    chooseElsewhere(colour({1, 2, 3}));
+    EXPECT_GT(recentSize(), recordedBefore);
 }
 
 TEST_F(ConversionPanelTest, MouseDragOfHueToTheEndGivesMagenta)
