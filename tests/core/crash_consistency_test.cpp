@@ -146,6 +146,12 @@ std::vector<Rewrite> rewrites()
          {{"shapes.hcs", fixture("scheme_four_del1.hcs")}, {"shapes.dat", fixture("scheme_four_del1.dat")}},
          true,
          {"set.hct", "colorset.dam"}},
+        {"scheme delete without a data file",
+         {{"shapes.hcs", shapesList}},
+         [](const auto& folder) { return SchemeFiles(folder, SchemeStyles::kShapes).remove(3).ok(); },
+         {{"shapes.hcs", fixture("scheme_four_del3.hcs")}, {"shapes.dat", ""}},
+         true,
+         {"set.hct", "colorset.dam"}},
         {"scheme save over a record left without its line",
          {{"shapes.hcs", "\"one\"\r\n"}, {"shapes.dat", "111111111111111111EEEEEEEEEEEEEEEEEE"}},
          [](const auto& folder) { return SchemeFiles(folder, SchemeStyles::kShapes).save("two", {2, 2, 2}).ok(); },
@@ -238,10 +244,12 @@ TEST_F(CrashConsistency, EveryFailingStepLeavesEachFileWholeAndARetryFinishes)
             int changed = 0;
             int files = 0;
             for (const auto& [name, newBytes] : rewrite.after) {
-                const auto oldBytes = rewrite.before.find(name);
+                const auto found = rewrite.before.find(name);
+                const std::optional<std::string> oldBytes =
+                    found != rewrite.before.end() ? std::optional<std::string>(found->second) : std::nullopt;
                 const std::optional<std::string> now =
                     dir.exists(name) ? std::optional<std::string>(dir.read(name)) : std::nullopt;
-                const bool isOld = oldBytes != rewrite.before.end() && now == oldBytes->second;
+                const bool isOld = now == oldBytes;
                 const bool isNew = now == newBytes;
                 EXPECT_TRUE(isOld || isNew) << where << ": " << name << " is "
                                             << (now ? "\"" + *now + "\"" : std::string("missing"));
