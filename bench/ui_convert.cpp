@@ -97,38 +97,5 @@ void BM_CurrentColorChanged(benchmark::State& state)
 }
 BENCHMARK(BM_CurrentColorChanged)->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
-std::string privateDir(const char* tag)
-{
-    std::string templ = (std::filesystem::temp_directory_path() / (std::string("prismara-bench-") + tag + "-XXXXXX")).string();
-    if (char* made = ::mkdtemp(templ.data()))
-        return made;
-    return std::filesystem::temp_directory_path().string();
-}
-
 } // namespace
 } // namespace prismara
-
-// The UI benchmark files share one executable; this main is weak so that another file's main can
-// take its place, and then the benchmarks above run under that one.
-__attribute__((weak)) int main(int argc, char** argv)
-{
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    const std::string runtime = prismara::privateDir("runtime");
-    std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
-    ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
-    const std::string config = prismara::privateDir("config");
-    ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
-
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-
-    std::error_code ec;
-    std::filesystem::remove_all(runtime, ec);
-    std::filesystem::remove_all(config, ec);
-    return 0;
-}

@@ -93,4 +93,4 @@ BENCHMARK(BM_CurrentColorChangedAndPaint);
 
 } // namespace
 
-// main: the shared one of the UI benchmark executable (ui_convert.cpp).
+// main: the shared one of the UI benchmark executable (ui_main.cpp).
