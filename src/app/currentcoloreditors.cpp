@@ -5,6 +5,9 @@
 #include "app/editortext.h"
 
 #include <QKeyEvent>
+#include <QFontMetrics>
+
+#include <algorithm>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -60,11 +63,23 @@ CurrentColorEditors::CurrentColorEditors(ColorHub& hub, QWidget* parent) : QWidg
     }
 
     int y = 59;
-    lblRgb_->setGeometry(0, y, 27, kRow - 2);
-    txtRgb_->setGeometry(26, y, 74, kRow - 2);
+    // The labels take what their text needs; the boxes the rest of the swatch's width. A box
+    // too narrow for "255,255,255" at the window's font gets a slightly smaller one.
+    const QFontMetrics metrics(font());
+    const int labelWidth = std::max(metrics.horizontalAdvance("RGB:"), metrics.horizontalAdvance("HEX:")) + 3;
+    const int boxWidth = 100 - labelWidth;
+    constexpr int kBoxChrome = 10; // frame and text margins of a line edit
+    for (QFont f = txtRgb_->font(); metrics.horizontalAdvance("255,255,255") + kBoxChrome > boxWidth &&
+                                    QFontMetrics(f).horizontalAdvance("255,255,255") + kBoxChrome > boxWidth &&
+                                    f.pointSizeF() > 6.0;) {
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+        txtRgb_->setFont(f);
+    }
+    lblRgb_->setGeometry(0, y, labelWidth, kRow - 2);
+    txtRgb_->setGeometry(labelWidth, y, boxWidth, kRow - 2);
     y += kRow;
-    lblHex_->setGeometry(0, y, 27, kRow - 2);
-    txtHex_->setGeometry(26, y, 74, kRow - 2);
+    lblHex_->setGeometry(0, y, labelWidth, kRow - 2);
+    txtHex_->setGeometry(labelWidth, y, boxWidth, kRow - 2);
     y += kRow;
     const int w = 32;
     txtr_->setGeometry(0, y, w, kRow - 2);
