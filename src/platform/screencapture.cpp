@@ -1,46 +1,125 @@
-// screencapture.cpp - direct grab of every screen.
+// screencapture.cpp - direct grab of every screen, with the desktop portal as the fallback.
 #include "platform/screencapture.h"
 
+#include "platform/portalscreenshot.h"
+
+#include <QDBusConnection>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
+#include <QWidget>
+
+#include <cmath>
 
 namespace prismara {
 
-ScreenCapture CaptureVirtualScreen(QWidget*)
+namespace {
+bool onWayland() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
+
+bool insideWaylandSession()
+{
+    return !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland");
+}
+
+int scaled(int logical, qreal ratio) { return static_cast<int>(std::lround(logical * ratio)); }
+
+QList<ScreenGrab> grabEveryScreen()
+{
+    QList<ScreenGrab> grabs;
+    for (QScreen* screen : QGuiApplication::screens())
+        grabs.append({screen->grabWindow(0).toImage(), screen->geometry()});
+    return grabs;
+}
+} // namespace
+
+ScreenCapture ComposeScreenGrabs(const QList<ScreenGrab>& grabs)
 {
     ScreenCapture result;
-    const QList<QScreen*> screens = QGuiApplication::screens();
-    if (screens.isEmpty()) {
-        result.error = QStringLiteral("There is no screen to capture.");
+    QRect virtualRect;
+    qreal ratio = 0;
+    for (const ScreenGrab& grab : grabs) {
+        virtualRect = virtualRect.united(grab.geometry);
+        if (!grab.image.isNull() && grab.geometry.width() > 0)
+            ratio = std::max(ratio, static_cast<qreal>(grab.image.width()) / grab.geometry.width());
+    }
+    if (ratio <= 0 || virtualRect.isEmpty()) {
+        result.error = QStringLiteral("The screen could not be captured because the display returned no picture.");
         return result;
     }
-    QRect virtualRect;
-    for (QScreen* screen : screens)
-        virtualRect = virtualRect.united(screen->geometry());
-    const qreal ratio = QGuiApplication::primaryScreen()->devicePixelRatio();
-    QImage image(virtualRect.size() * ratio, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    QPainter painter(&image);
-    bool any = false;
-    for (QScreen* screen : screens) {
-        const QPixmap grab = screen->grabWindow(0);
-        if (grab.isNull())
+
+    QImage canvas(scaled(virtualRect.width(), ratio), scaled(virtualRect.height(), ratio), QImage::Format_RGB32);
+    canvas.fill(Qt::black);
+    QPainter painter(&canvas);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    for (const ScreenGrab& grab : grabs) {
+        if (grab.image.isNull())
             continue;
-        any = true;
-        const QPoint at = (screen->geometry().topLeft() - virtualRect.topLeft()) * ratio;
-        painter.drawImage(at, grab.toImage());
+        const QPoint offset = grab.geometry.topLeft() - virtualRect.topLeft();
+        const QRect target(scaled(offset.x(), ratio), scaled(offset.y(), ratio), scaled(grab.geometry.width(), ratio),
+                           scaled(grab.geometry.height(), ratio));
+        QImage picture = grab.image.convertToFormat(QImage::Format_RGB32);
+        picture.setDevicePixelRatio(1.0);
+        if (picture.size() != target.size())
+            picture = picture.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        painter.drawImage(target.topLeft(), picture);
     }
     painter.end();
-    if (!any) {
-        result.error = QStringLiteral("The screen could not be captured.");
-        return result;
-    }
-    image.setDevicePixelRatio(ratio);
-    result.image = image;
+    canvas.setDevicePixelRatio(ratio);
+    result.image = canvas;
     result.geometry = virtualRect;
     return result;
+}
+
+bool IsBlankCapture(const QImage& image)
+{
+    if (image.isNull())
+        return true;
+    const QImage rgb = image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x) {
+            if ((line[x] & 0x00FFFFFFu) != 0)
+                return false;
+        }
+    }
+    return true;
+}
+
+QString PortalParentWindow(QWidget* parent)
+{
+    if (!parent || QGuiApplication::platformName() != QLatin1String("xcb"))
+        return QString();
+    return QStringLiteral("x11:%1").arg(static_cast<qulonglong>(parent->window()->winId()), 0, 16);
+}
+
+ScreenCapture ChooseCapture(bool waylandPlatform, bool waylandSession, const std::function<ScreenCapture()>& direct,
+                            const std::function<ScreenCapture()>& portal)
+{
+    // A Wayland client cannot see the screen: the desktop takes the screenshot for us.
+    if (waylandPlatform)
+        return portal();
+    ScreenCapture grabbed = direct();
+    if (!IsBlankCapture(grabbed.image))
+        return grabbed;
+    // Nothing or only black came back. An X server inside a Wayland session (Xwayland) shows its
+    // clients black: ask the portal. A plain X server's picture stands when the portal cannot
+    // do better, so a screen that really is black can still be picked from.
+    ScreenCapture asked = portal();
+    if (!asked.image.isNull() || waylandSession || grabbed.image.isNull())
+        return asked;
+    return grabbed;
+}
+
+ScreenCapture CaptureVirtualScreen(QWidget* parent)
+{
+    return ChooseCapture(
+        onWayland(), insideWaylandSession(), [] { return ComposeScreenGrabs(grabEveryScreen()); },
+        [parent] {
+            return PortalScreenshot::take(QDBusConnection::sessionBus(), PortalScreenshot::serviceName(),
+                                          PortalParentWindow(parent));
+        });
 }
 
 } // namespace prismara

@@ -1,0 +1,49 @@
+// portalscreenshot.h - a screenshot through the desktop portal (org.freedesktop.portal.Screenshot),
+// the way to see the screen where a direct grab shows nothing (Wayland, some X servers).
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QDBusConnection>
+#include <QObject>
+#include <QVariantMap>
+
+class QEventLoop;
+
+namespace prismara {
+
+class PortalScreenshot : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int kDefaultTimeoutMs = 10000;
+
+    // "org.freedesktop.portal.Desktop", unless PRISMARA_PORTAL_SERVICE names another service.
+    static QString serviceName();
+
+    // The Request object the portal answers on for a request with `token` made by the connection
+    // whose unique name is `uniqueName` (":1.42" gives .../request/1_42/<token>).
+    static QString requestPath(const QString& uniqueName, const QString& token);
+
+    // Asks `service` on `bus` for a non-interactive screenshot and waits for the answer, at most
+    // timeoutMs (window events keep running meanwhile). `parentWindow` is the portal's window
+    // identifier ("x11:<hex id>") or "". The screenshot file is read and then deleted. The image
+    // is returned at its own pixels with the virtual screen's geometry; on failure `error` says
+    // why in one sentence.
+    static ScreenCapture take(const QDBusConnection& bus, const QString& service, const QString& parentWindow,
+                              int timeoutMs = kDefaultTimeoutMs);
+
+private slots:
+    void onResponse(uint response, const QVariantMap& results);
+
+private:
+    PortalScreenshot() = default;
+    void finish();
+
+    QEventLoop* loop_ = nullptr;
+    bool answered_ = false;
+    uint response_ = 2;
+    QVariantMap results_;
+};
+
+} // namespace prismara

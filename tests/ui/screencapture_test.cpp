@@ -1,0 +1,353 @@
+// Screen capture: composing the grabs of several screens at device pixels, telling a blank grab,
+// and the desktop portal's Screenshot request answered by a stand-in portal on a private session
+// bus (a picture of known pixels, a refusal, silence, no portal at all).
+#include "platform/portalscreenshot.h"
+#include "platform/screencapture.h"
+
+#include <QDBusConnection>
+#include <QDBusContext>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+using namespace prismara;
+
+namespace {
+
+QImage filled(int width, int height, QRgb base)
+{
+    // Each pixel differs, so a shifted or resampled copy cannot pass.
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, (base & 0xFFFF0000u) | static_cast<QRgb>(((x & 255) << 8) | (y & 255)));
+    return image;
+}
+
+QImage withRatio(QImage image, qreal ratio)
+{
+    image.setDevicePixelRatio(ratio);
+    return image;
+}
+
+} // namespace
+
+TEST(ScreenCapture, OneScreenIsTakenAsItIs)
+{
+    const QImage screen = filled(64, 48, 0xFF110000);
+    const ScreenCapture c = ComposeScreenGrabs({{screen, QRect(0, 0, 64, 48)}});
+    ASSERT_TRUE(c.error.isEmpty());
+    EXPECT_EQ(c.geometry, QRect(0, 0, 64, 48));
+    EXPECT_EQ(c.image.devicePixelRatio(), 1.0);
+    EXPECT_EQ(c.image.convertToFormat(QImage::Format_RGB32), screen);
+}
+
+TEST(ScreenCapture, ScreensAreComposedAtTheirPlacesKeepingEveryDevicePixel)
+{
+    // Two 2x screens side by side, the left one starting at a negative x.
+    const QImage left = withRatio(filled(200, 100, 0xFF220000), 2.0);
+    const QImage right = withRatio(filled(200, 120, 0xFF330000), 2.0);
+    const ScreenCapture c = ComposeScreenGrabs({{left, QRect(-100, 0, 100, 50)}, {right, QRect(0, 0, 100, 60)}});
+    ASSERT_TRUE(c.error.isEmpty());
+    EXPECT_EQ(c.geometry, QRect(-100, 0, 200, 60));
+    EXPECT_EQ(c.image.size(), QSize(400, 120));
+    EXPECT_EQ(c.image.devicePixelRatio(), 2.0);
+    for (const QPoint p : {QPoint(0, 0), QPoint(1, 1), QPoint(199, 99), QPoint(57, 31)})
+        EXPECT_EQ(c.image.pixel(p), left.pixel(p)) << "left " << p.x() << "," << p.y();
+    for (const QPoint p : {QPoint(0, 0), QPoint(1, 0), QPoint(199, 119), QPoint(120, 3)})
+        EXPECT_EQ(c.image.pixel(p + QPoint(200, 0)), right.pixel(p)) << "right " << p.x() << "," << p.y();
+    // Below the shorter left screen nothing is shown.
+    EXPECT_EQ(c.image.pixel(10, 110), qRgb(0, 0, 0));
+}
+
+TEST(ScreenCapture, AScreenOfALowerRatioIsEnlargedWithItsExactColours)
+{
+    const QImage sharp = withRatio(filled(200, 100, 0xFF440000), 2.0);
+    const QImage plain = filled(100, 50, 0xFF550000);
+    const ScreenCapture c = ComposeScreenGrabs({{sharp, QRect(0, 0, 100, 50)}, {plain, QRect(100, 0, 100, 50)}});
+    ASSERT_TRUE(c.error.isEmpty());
+    EXPECT_EQ(c.image.size(), QSize(400, 100));
+    EXPECT_EQ(c.image.devicePixelRatio(), 2.0);
+    EXPECT_EQ(c.image.pixel(3, 5), sharp.pixel(3, 5));
+    for (const QPoint p : {QPoint(0, 0), QPoint(7, 9), QPoint(99, 49)}) {
+        const QRgb expected = plain.pixel(p);
+        for (const QPoint d : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)})
+            EXPECT_EQ(c.image.pixel(QPoint(200, 0) + 2 * p + d), expected) << p.x() << "," << p.y();
+    }
+}
+
+TEST(ScreenCapture, FailedGrabsLeaveBlackOrFailTheCapture)
+{
+    const QImage one = filled(50, 50, 0xFF660000);
+    const ScreenCapture partly = ComposeScreenGrabs({{QImage(), QRect(0, 0, 50, 50)}, {one, QRect(50, 0, 50, 50)}});
+    ASSERT_TRUE(partly.error.isEmpty());
+    EXPECT_EQ(partly.image.size(), QSize(100, 50));
+    EXPECT_EQ(partly.image.pixel(10, 10), qRgb(0, 0, 0));
+    EXPECT_EQ(partly.image.pixel(60, 10), one.pixel(10, 10));
+
+    const ScreenCapture none = ComposeScreenGrabs({{QImage(), QRect(0, 0, 50, 50)}});
+    EXPECT_TRUE(none.image.isNull());
+    EXPECT_FALSE(none.error.isEmpty());
+    EXPECT_TRUE(ComposeScreenGrabs({}).image.isNull());
+}
+
+TEST(ScreenCapture, BlankPicturesAreTold)
+{
+    EXPECT_TRUE(IsBlankCapture(QImage()));
+    QImage black(30, 20, QImage::Format_RGB32);
+    black.fill(Qt::black);
+    EXPECT_TRUE(IsBlankCapture(black));
+    QImage transparent(30, 20, QImage::Format_ARGB32);
+    transparent.fill(Qt::transparent);
+    EXPECT_TRUE(IsBlankCapture(transparent));
+    for (const QPoint p : {QPoint(0, 0), QPoint(29, 19), QPoint(12, 7)}) {
+        QImage one = black;
+        one.setPixel(p, qRgb(0, 0, 1));
+        EXPECT_FALSE(IsBlankCapture(one)) << p.x() << "," << p.y();
+    }
+}
+
+TEST(ScreenCapture, ThePortalStandsInWhereTheDirectGrabShowsNothing)
+{
+    QImage black(8, 8, QImage::Format_RGB32);
+    black.fill(Qt::black);
+    QImage content = black;
+    content.setPixel(3, 3, qRgb(200, 10, 10));
+    QImage fromPortal = black;
+    fromPortal.setPixel(5, 5, qRgb(1, 2, 3));
+    auto capture = [](const QImage& image) {
+        ScreenCapture c;
+        c.image = image;
+        if (image.isNull())
+            c.error = "direct failed.";
+        return c;
+    };
+    ScreenCapture refused;
+    refused.error = "The screen could not be captured because the desktop refused or cancelled the screenshot.";
+
+    struct Case
+    {
+        const char* name;
+        bool waylandPlatform;
+        bool waylandSession;
+        QImage direct;
+        ScreenCapture portal;
+        bool portalAsked;
+        QImage expected; // null: the portal's error is the answer
+    };
+    const Case cases[] = {
+        {"X11 with something on screen", false, false, content, capture(fromPortal), false, content},
+        {"Wayland client", true, true, content, capture(fromPortal), true, fromPortal},
+        {"Wayland client, portal refuses", true, true, content, refused, true, QImage()},
+        {"X11, black grab, portal answers", false, false, black, capture(fromPortal), true, fromPortal},
+        {"plain X11, black screen, no portal", false, false, black, refused, true, black},
+        {"Xwayland, black grab, no portal", false, true, black, refused, true, QImage()},
+        {"X11, no grab at all, no portal", false, false, QImage(), refused, true, QImage()},
+    };
+    for (const Case& c : cases) {
+        bool asked = false;
+        const ScreenCapture result = ChooseCapture(
+            c.waylandPlatform, c.waylandSession, [&] { return capture(c.direct); },
+            [&] {
+                asked = true;
+                return c.portal;
+            });
+        EXPECT_EQ(asked, c.portalAsked) << c.name;
+        EXPECT_EQ(result.image, c.expected) << c.name;
+        if (c.expected.isNull()) {
+            EXPECT_EQ(result.error, refused.error) << c.name;
+        }
+    }
+}
+
+TEST(ScreenCapture, PortalIdentifiers)
+{
+    EXPECT_EQ(PortalScreenshot::requestPath(":1.42", "tok"), "/org/freedesktop/portal/desktop/request/1_42/tok");
+    EXPECT_EQ(PortalScreenshot::requestPath(":1.7", "prismara9_1"),
+              "/org/freedesktop/portal/desktop/request/1_7/prismara9_1");
+    EXPECT_EQ(PortalParentWindow(nullptr), "");
+    QWidget window;
+    // The offscreen platform is not X11: the portal gets no window identifier.
+    EXPECT_EQ(PortalParentWindow(&window), "");
+}
+
+namespace {
+
+// A stand-in for org.freedesktop.portal.Desktop's Screenshot interface. It sends its Response
+// before it replies to the call, as a portal may: a caller that subscribes only after the reply
+// misses the answer.
+class StandInPortal : public QObject, protected QDBusContext
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Screenshot")
+public:
+    bool silent = false;
+    uint response = 0;
+    QString uri;
+    QString seenParent;
+    QVariantMap seenOptions;
+    QString seenSender;
+    int calls = 0;
+
+public slots:
+    QDBusObjectPath Screenshot(const QString& parentWindow, const QVariantMap& options)
+    {
+        ++calls;
+        seenParent = parentWindow;
+        seenOptions = options;
+        seenSender = message().service();
+        QString sender = seenSender.mid(1);
+        sender.replace('.', '_');
+        const QString path = "/org/freedesktop/portal/desktop/request/" + sender + "/" +
+                             options.value("handle_token").toString();
+        if (!silent) {
+            QDBusMessage answer = QDBusMessage::createSignal(path, "org.freedesktop.portal.Request", "Response");
+            QVariantMap results;
+            results.insert("uri", uri);
+            answer << response << results;
+            connection().send(answer);
+        }
+        return QDBusObjectPath(path);
+    }
+};
+
+// A private session bus with the stand-in portal on it, and a second connection for the caller.
+class Portal : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        const QString daemon = QStandardPaths::findExecutable("dbus-daemon");
+        if (daemon.isEmpty())
+            GTEST_SKIP() << "dbus-daemon is not installed";
+        bus_.start(daemon, {"--session", "--nofork", "--print-address=1"});
+        ASSERT_TRUE(bus_.waitForStarted(5000));
+        QByteArray line;
+        for (int i = 0; i < 50 && !line.contains('\n'); ++i) {
+            bus_.waitForReadyRead(100);
+            line += bus_.readAllStandardOutput();
+        }
+        address_ = QString::fromUtf8(line).trimmed();
+        ASSERT_FALSE(address_.isEmpty()) << "the private bus gave no address";
+        ++round_;
+        portalName_ = QString("standin-portal-%1").arg(round_);
+        callerName_ = QString("portal-caller-%1").arg(round_);
+        QDBusConnection portalBus = QDBusConnection::connectToBus(address_, portalName_);
+        ASSERT_TRUE(portalBus.isConnected());
+        ASSERT_TRUE(portalBus.registerObject("/org/freedesktop/portal/desktop", &portal,
+                                             QDBusConnection::ExportAllSlots));
+        ASSERT_TRUE(portalBus.registerService(kService));
+        ASSERT_TRUE(files_.isValid());
+    }
+
+    void TearDown() override
+    {
+        QDBusConnection::disconnectFromBus(callerName_);
+        QDBusConnection::disconnectFromBus(portalName_);
+        if (bus_.state() != QProcess::NotRunning) {
+            bus_.kill();
+            bus_.waitForFinished(5000);
+        }
+    }
+
+    QDBusConnection caller() const { return QDBusConnection::connectToBus(address_, callerName_); }
+
+    // A screenshot file of known pixels, as the portal leaves it for the caller.
+    QString writeScreenshot(const QImage& image) const
+    {
+        const QString file = files_.filePath("Screenshot.png");
+        EXPECT_TRUE(image.save(file));
+        return file;
+    }
+
+    static inline const QString kService = "org.example.StandInPortal";
+    static inline int round_ = 0;
+    StandInPortal portal;
+    QProcess bus_;
+    QString address_;
+    QString portalName_;
+    QString callerName_;
+    QTemporaryDir files_;
+};
+
+} // namespace
+
+TEST_F(Portal, AnsweredScreenshotIsReadAndItsFileDeleted)
+{
+    const QImage shot = filled(120, 80, 0xFF778800);
+    const QString file = writeScreenshot(shot);
+    portal.uri = QUrl::fromLocalFile(file).toString();
+
+    const ScreenCapture c = PortalScreenshot::take(caller(), kService, "x11:1a2b", 5000);
+    ASSERT_TRUE(c.error.isEmpty()) << c.error.toStdString();
+    EXPECT_EQ(c.image.convertToFormat(QImage::Format_RGB32).copy(), shot);
+    EXPECT_FALSE(QFile::exists(file)) << "the screenshot file is deleted once read";
+
+    EXPECT_EQ(portal.calls, 1);
+    EXPECT_EQ(portal.seenParent, "x11:1a2b");
+    EXPECT_EQ(portal.seenOptions.value("interactive"), QVariant(false));
+    EXPECT_FALSE(portal.seenOptions.value("handle_token").toString().isEmpty());
+    EXPECT_EQ(portal.seenSender, caller().baseService());
+    // The picture covers the virtual screen: its ratio maps the screen's points to its pixels.
+    EXPECT_FALSE(c.geometry.isEmpty());
+    EXPECT_DOUBLE_EQ(c.image.devicePixelRatio(), 120.0 / c.geometry.width());
+}
+
+TEST_F(Portal, EveryRequestHasATokenOfItsOwn)
+{
+    portal.uri = QUrl::fromLocalFile(writeScreenshot(filled(4, 4, 0xFF000000))).toString();
+    ASSERT_TRUE(PortalScreenshot::take(caller(), kService, "", 5000).error.isEmpty());
+    const QString first = portal.seenOptions.value("handle_token").toString();
+    portal.uri = QUrl::fromLocalFile(writeScreenshot(filled(4, 4, 0xFF000000))).toString();
+    ASSERT_TRUE(PortalScreenshot::take(caller(), kService, "", 5000).error.isEmpty());
+    EXPECT_NE(portal.seenOptions.value("handle_token").toString(), first);
+    EXPECT_EQ(portal.seenParent, "");
+}
+
+TEST_F(Portal, FailuresAreToldInOneSentence)
+{
+    struct Case
+    {
+        const char* name;
+        uint response;
+        bool silent;
+        QString service;
+        QString uri;
+        const char* words;
+    };
+    const QString missingFile = QUrl::fromLocalFile(files_.filePath("gone.png")).toString();
+    const Case cases[] = {
+        {"refused", 1, false, kService, "", "refused or cancelled"},
+        {"other failure", 2, false, kService, "", "reported a failure"},
+        {"no answer", 0, true, kService, "", "did not answer"},
+        {"no portal on the bus", 0, false, "org.example.NoSuchPortal", "", "not available"},
+        {"unreadable file", 0, false, kService, missingFile, "could not be read"},
+    };
+    for (const Case& c : cases) {
+        portal.response = c.response;
+        portal.silent = c.silent;
+        portal.uri = c.uri;
+        const ScreenCapture result = PortalScreenshot::take(caller(), c.service, "", 700);
+        EXPECT_TRUE(result.image.isNull()) << c.name;
+        EXPECT_TRUE(result.error.startsWith("The screen could not be captured because")) << c.name;
+        EXPECT_TRUE(result.error.contains(c.words)) << c.name << ": " << result.error.toStdString();
+        EXPECT_TRUE(result.error.endsWith('.')) << c.name;
+    }
+}
+
+TEST(PortalWithoutBus, NoSessionBusIsToldInOneSentence)
+{
+    const ScreenCapture result = PortalScreenshot::take(QDBusConnection(QStringLiteral("never-connected")),
+                                                        "org.freedesktop.portal.Desktop", "", 100);
+    EXPECT_TRUE(result.image.isNull());
+    EXPECT_TRUE(result.error.contains("no desktop session bus")) << result.error.toStdString();
+}
+
+#include "screencapture_test.moc"
