@@ -11,6 +11,7 @@
 #include "app/windowposition.h"
 #include "colour/notations.h"
 #include "convert/conversionpanel.h"
+#include "palette/palettetools.h"
 #include "palette/paletteview.h"
 #include "platform/fileio.h"
 #include "platform/platform.h"
@@ -78,6 +79,8 @@ FrmShowColor::FrmShowColor(Platform& platform, QWidget* parent) : QMainWindow(pa
     scheme_->setGeometry(0, kDesignerTop, kToolbar.width(), kDesignerHeight);
 
     wireCommands();
+    // The screen picker and the colour information page.
+    new PaletteTools(*this, *palette_, this);
     build();
 }
 
