@@ -42,8 +42,9 @@ pids+=($!)
 read -r display <"$work/displayfd"
 export DISPLAY=":$display"
 
-# The screen behind the windows: a soft gradient, so that the picker has something to show.
-display -window root -size 1024x768 gradient:'#F3F6FA'-'#C9D6E8' 2>/dev/null &
+# The screen behind the windows: a colourful cloud (always the same one), so that the picker has
+# something to pick from.
+display -window root -seed 11 -size 1024x768 plasma:'#F4D03F'-'#2E86C1' 2>/dev/null &
 pids+=($!)
 sleep 0.5
 
@@ -140,6 +141,12 @@ click 60 267 3
 keys Up Return
 window_shot preview '^Web Color Scheme Preview$' && keys Escape
 sleep 0.5
+
+# The right-click menu of a palette cell.
+click 290 60 3
+sleep 0.4
+region palette-menu 231 23 314 250
+keys Escape
 
 # The colour information page of a palette colour.
 xdotool mousemove --sync $((WX + 300)) $((WY + MENU + 60)) click --repeat 2 --delay 80 1
