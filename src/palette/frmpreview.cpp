@@ -16,6 +16,8 @@
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace prismara {
 
 namespace {
@@ -94,7 +96,10 @@ FrmPreview::FrmPreview(ColorHub& hub, QWidget* parent) : QDialog(parent), hub_(h
     picInfo_ = new QWidget(page);
     picInfo_->setObjectName("PicInfo");
     picInfo_->setAutoFillBackground(true);
-    picInfo_->setPalette(QApplication::palette(this));
+    // Its own neutral background, so the values read well on any colour.
+    QPalette neutral = picInfo_->palette();
+    neutral.setColor(QPalette::Window, QApplication::palette().color(QPalette::Window));
+    picInfo_->setPalette(neutral);
     picInfo_->setGeometry(0, 0, kPanelWidth, hub_.platform().screenSizePixels().height());
 
     const EditorSnapshot editors = hub_.editorTexts();
@@ -124,6 +129,10 @@ FrmPreview::FrmPreview(ColorHub& hub, QWidget* parent) : QDialog(parent), hub_(h
         form->addRow(caption, edit);
     }
 
+    // Full-size: without a window manager to maximize it, the window still opens covering the
+    // screen rather than at the layout's (tiny) minimum.
+    const QSize screen = hub_.platform().screenSizePixels();
+    resize(std::max(screen.width(), kPanelWidth), std::max(screen.height(), 200));
     setWindowState(Qt::WindowMaximized);
 }
 
