@@ -5,6 +5,7 @@
 #include "app/toolbaricons.h"
 #include "platform/platform.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -19,7 +20,9 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent)
 
     auto* icon = new QLabel(this);
     icon->setObjectName("imgIcon");
-    icon->setPixmap(applicationIcon().pixmap(64, 64));
+    // The application's icon (the installed one when there is one), else the drawn wheel.
+    const QIcon appIcon = QApplication::windowIcon().isNull() ? applicationIcon() : QApplication::windowIcon();
+    icon->setPixmap(appIcon.pixmap(64, 64));
     auto* product = new QLabel(QString("<b>%1, Version %2</b>").arg(kProductName, kVersion), this);
     product->setObjectName("lblProduct");
     auto* thanksTitle = new QLabel("Special Thanks To:", this);

@@ -53,7 +53,7 @@ EditorTexts notationTexts(const EditorSnapshot& e)
 FrmShowColor::FrmShowColor(Platform& platform, QWidget* parent) : QMainWindow(parent), platform_(platform)
 {
     setObjectName("frmshowcolor");
-    setWindowIcon(applicationIcon());
+    setWindowIcon(QApplication::windowIcon().isNull() ? applicationIcon() : QApplication::windowIcon());
     // The window is laid out to a fixed design; a compact font keeps every text inside it.
     QFont compact = font();
     compact.setPointSizeF(8.0);

@@ -89,7 +89,6 @@ int main(int argc, char** argv)
 
     prismara::curColor = prismara::kWhite;
     prismara::FrmShowColor window(platform);
-    window.setWindowIcon(QApplication::windowIcon());
     closeOnTerminate(window);
     window.show();
     if (const char* t0 = std::getenv("PRISMARA_STARTUP_T0"); t0 && window.windowHandle())

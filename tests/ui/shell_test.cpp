@@ -3,6 +3,9 @@
 #include "support/windowfixture.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
@@ -215,4 +218,32 @@ TEST(Shell, HelpAndWebsiteGoToTheDesktop)
     ASSERT_EQ(w.platform.opened.size(), 2);
     EXPECT_EQ(w.platform.opened[0], w.path("help.chm"));
     EXPECT_TRUE(w.platform.opened[1].startsWith("https://"));
+}
+
+TEST(Shell, AboutOpensAFreshTopmostBoxThatOkCloses)
+{
+    WindowFixture w;
+    for (int opening = 0; opening < 2; ++opening) {
+        QString title, product, thanks;
+        bool topmost = false;
+        bool hasIcon = false;
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->objectName(), "frmabout");
+            title = box->windowTitle();
+            product = box->findChild<QLabel*>("lblProduct")->text();
+            thanks = box->findChild<QLabel*>("lblThanksTitle")->text();
+            hasIcon = !box->findChild<QLabel*>("imgIcon")->pixmap().isNull();
+            topmost = w.platform.topMost.contains(box);
+            QTest::mouseClick(box->findChild<QPushButton*>("Cmdok"), Qt::LeftButton);
+        });
+        w.window->action("mnuabout")->trigger();
+        EXPECT_EQ(title, "About");
+        EXPECT_TRUE(product.contains("Prismara, Version 4.6")) << product.toStdString();
+        EXPECT_EQ(thanks, "Special Thanks To:");
+        EXPECT_TRUE(hasIcon);
+        EXPECT_TRUE(topmost);
+        EXPECT_EQ(w.window->findChild<QWidget*>("frmabout"), nullptr) << "the box is discarded";
+    }
 }
