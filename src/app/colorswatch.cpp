@@ -1,13 +1,27 @@
 // colorswatch.cpp - a clickable colour swatch.
 #include "app/colorswatch.h"
 
+#include <QHelpEvent>
 #include <QMouseEvent>
+#include <QToolTip>
 
 namespace prismara {
 
 QColor toQColor(ColorValue color) { return QColor(GetRed(color), GetGreen(color), GetBlue(color)); }
 
 ColorValue fromQColor(const QColor& color) { return MakeColor(color.red(), color.green(), color.blue()); }
+
+void showCellToolTip(QWidget& widget, QHelpEvent& help, int cell, ColorValue color, const QRect& cellArea)
+{
+    if (cell < 0) {
+        widget.setToolTip(QString());
+        QToolTip::hideText();
+        help.ignore();
+        return;
+    }
+    widget.setToolTip(QString::fromStdString(HtmlHex(color)));
+    QToolTip::showText(help.globalPos(), widget.toolTip(), &widget, cellArea);
+}
 
 ColorSwatch::ColorSwatch(QWidget* parent) : QLabel(parent)
 {

@@ -5,6 +5,8 @@
 
 #include <QLabel>
 
+class QHelpEvent;
+
 namespace prismara {
 
 class ColorSwatch : public QLabel
@@ -30,6 +32,11 @@ private:
     ColorValue color_ = kWhite;
     bool pressed_ = false;
 };
+
+// Answers a tool-tip event of a widget made of colour cells: the tip is the HtmlHex of `color`,
+// the colour of the cell under the pointer, and goes when the pointer leaves `cellArea`. `cell` is
+// that cell's index, -1 when the pointer is over no cell (then no tip shows).
+void showCellToolTip(QWidget& widget, QHelpEvent& help, int cell, ColorValue color, const QRect& cellArea);
 
 // The QColor of a colour value.
 QColor toQColor(ColorValue color);

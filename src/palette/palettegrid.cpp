@@ -7,7 +7,6 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QToolTip>
 
 #include <algorithm>
 
@@ -99,26 +98,13 @@ void PaletteGrid::hideSelection()
     selected_ = -1;
 }
 
-QString PaletteGrid::toolTipAt(QPoint pos) const
-{
-    const int cell = cellAt(pos);
-    return cell < 0 ? QString() : QString::fromStdString(HtmlHex(colors_[slot(cell)]));
-}
-
 bool PaletteGrid::event(QEvent* event)
 {
     if (event->type() != QEvent::ToolTip)
         return QWidget::event(event);
-    // The tip names the colour under the pointer and goes when the pointer leaves that cell.
     auto* help = static_cast<QHelpEvent*>(event);
     const int cell = cellAt(help->pos());
-    setToolTip(toolTipAt(help->pos()));
-    if (cell < 0) {
-        QToolTip::hideText();
-        event->ignore();
-    } else {
-        QToolTip::showText(help->globalPos(), toolTip(), this, cellRect(cell));
-    }
+    showCellToolTip(*this, *help, cell, cell < 0 ? kWhite : colors_[slot(cell)], cell < 0 ? QRect() : cellRect(cell));
     return true;
 }
 

@@ -61,7 +61,6 @@ protected:
 
 private:
     static std::size_t slot(int index) { return static_cast<std::size_t>(index); }
-    QString toolTipAt(QPoint pos) const;
 
     std::array<ColorValue, kCells> colors_{};
     int selected_ = -1;

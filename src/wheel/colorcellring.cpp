@@ -6,7 +6,6 @@
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QToolTip>
 
 #include <cmath>
 
@@ -110,16 +109,9 @@ bool ColorCellRing::event(QEvent* event)
 {
     if (event->type() != QEvent::ToolTip)
         return QWidget::event(event);
-    // The tip names the cell under the pointer and goes when the pointer leaves that cell.
     auto* help = static_cast<QHelpEvent*>(event);
     const int cell = cellAt(help->pos());
-    setToolTip(toolTipAt(help->pos()));
-    if (cell < 0) {
-        QToolTip::hideText();
-        event->ignore();
-    } else {
-        QToolTip::showText(help->globalPos(), toolTip(), this, cells_[slot(cell)].toAlignedRect());
-    }
+    showCellToolTip(*this, *help, cell, cell < 0 ? kWhite : colors_[slot(cell)], cell < 0 ? QRect() : cells_[slot(cell)].toAlignedRect());
     return true;
 }
 
