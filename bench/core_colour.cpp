@@ -1,7 +1,7 @@
 // Benchmarks of the colour arithmetic over every colour: the model reads, the HSL functions and
 // the twelve wheel colours.
-#include "colour/clrmodels.h"
-#include "wheel/wheelcolors.h"
+#include "core/colour/clrmodels.h"
+#include "core/wheel/wheelcolors.h"
 
 #include <benchmark/benchmark.h>
 

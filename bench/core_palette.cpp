@@ -1,8 +1,8 @@
 // Benchmarks of the palette store on palettes of a million colours: showing a page, appending
 // a colour, Clear Duplicate Colors and Delete Selected Color.
-#include "palette/palettefile.h"
-#include "palette/palettepage.h"
-#include "platform/fileio.h"
+#include "core/palette/palettefile.h"
+#include "core/palette/palettepage.h"
+#include "core/files/fileio.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 // ui_convert.cpp - cost of one conversion-panel slider step and of one pass through the colour hub,
 // on a real main window (offscreen, scripted platform).
-#include "app/frmshowcolor.h"
+#include "shell/frmshowcolor.h"
 #include "support/fakeplatform.h"
 
 #include <QAction>

@@ -4,10 +4,10 @@
 // the palette.
 //
 // The benchmarks run under the shared main of the ui benchmarks, which creates the application.
-#include "app/frmshowcolor.h"
-#include "colour/colorvalue.h"
-#include "palette/palettegrid.h"
-#include "palette/paletteview.h"
+#include "shell/frmshowcolor.h"
+#include "core/colour/colorvalue.h"
+#include "ui/palette/palettegrid.h"
+#include "ui/palette/paletteview.h"
 #include "support/fakeplatform.h"
 
 #include <QApplication>

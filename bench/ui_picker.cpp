@@ -3,11 +3,11 @@
 // screen included), and what one pointer move over the frozen picture costs. On the xcb platform
 // (bench/picker.sh runs it under a private 1920 x 1080 Xvfb) the screen is really captured; on
 // the offscreen platform a picture of the screen's size stands in.
-#include "app/frmshowcolor.h"
-#include "palette/frmgetcolor.h"
-#include "palette/frmpick.h"
-#include "palette/palettetools.h"
-#include "palette/screenpicker.h"
+#include "shell/frmshowcolor.h"
+#include "ui/picker/frmgetcolor.h"
+#include "ui/picker/frmpick.h"
+#include "shell/palettetools.h"
+#include "ui/picker/screenpicker.h"
 #include "platform/screencapture.h"
 #include "support/fakeplatform.h"
 
@@ -58,12 +58,12 @@ public:
     {
         if (!offscreen())
             return CaptureVirtualScreen(parent);
-        ScreenCapture capture;
+        ScreenCapture shot;
         const QSize size = QGuiApplication::primaryScreen()->size();
-        capture.image = QImage(size, QImage::Format_RGB32);
-        capture.image.fill(QColor(0x33, 0x66, 0xCC));
-        capture.geometry = QRect(QPoint(0, 0), size);
-        return capture;
+        shot.image = QImage(size, QImage::Format_RGB32);
+        shot.image.fill(QColor(0x33, 0x66, 0xCC));
+        shot.geometry = QRect(QPoint(0, 0), size);
+        return shot;
     }
     void sleepAndProcessEvents(int milliseconds) override
     {

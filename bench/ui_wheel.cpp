@@ -1,9 +1,9 @@
 // ui_wheel.cpp - what the colour wheel costs each time the current colour changes: rebuilding the
 // twelve cells, painting them, and the whole colour hub with the window painted.
-#include "app/frmshowcolor.h"
+#include "shell/frmshowcolor.h"
 #include "support/fakeplatform.h"
-#include "wheel/colorcellring.h"
-#include "wheel/colorwheelframe.h"
+#include "ui/wheel/colorcellring.h"
+#include "ui/wheel/colorwheelframe.h"
 
 #include <QAction>
 #include <QApplication>

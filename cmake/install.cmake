@@ -17,8 +17,8 @@ set(PRISMARA_SHARE_DIR "${CMAKE_BINARY_DIR}/share")
 set(PRISMARA_APP_ID "io.github.prismara.prismara")
 set(PRISMARA_ICON_SIZES 16 32 48 64 128 256)
 
-# The home page is kept in src/app/appinfo.h alone; the metainfo takes it from there.
-set(_appinfo "${PROJECT_SOURCE_DIR}/src/app/appinfo.h")
+# The home page is kept in src/core/app/appinfo.h alone; the metainfo takes it from there.
+set(_appinfo "${PROJECT_SOURCE_DIR}/src/core/app/appinfo.h")
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${_appinfo}")
 file(STRINGS "${_appinfo}" _homepage_line REGEX "kHomePage *= *\"")
 string(REGEX REPLACE ".*kHomePage *= *\"([^\"]*)\".*" "\\1" PRISMARA_HOME_PAGE "${_homepage_line}")

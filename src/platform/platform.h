@@ -5,7 +5,7 @@
 // tests use a scripted double (tests/support/fakeplatform.h).
 #pragma once
 
-#include "colour/colorvalue.h"
+#include "core/colour/colorvalue.h"
 
 #include <QImage>
 #include <QRect>

@@ -1,9 +1,9 @@
 // qtplatform.cpp - Qt implementation of the desktop services.
 #include "platform/qtplatform.h"
 
-#include "app/frminput.h"
-#include "app/inifile.h"
-#include "platform/fileio.h"
+#include "platform/frminput.h"
+#include "core/files/inifile.h"
+#include "core/files/fileio.h"
 #include "platform/screencapture.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 // Tests of the colour models: known colours, the colours where only the float-exact arithmetic
 // gives the right answer, and properties that hold for every one of the 16,777,216 colours.
-#include "colour/clrmodels.h"
+#include "core/colour/clrmodels.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Tests of the colour value: channels, text forms, parsing and the web-safe rule.
-#include "colour/colorvalue.h"
+#include "core/colour/colorvalue.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // Edges of the core that the feature tests pass by: the conversion tabs' table over the whole
 // colour range, requests for styles and names that do not exist, and rewrites with nothing to do.
-#include "convert/modeltab.h"
-#include "palette/palettefile.h"
+#include "core/convert/modeltab.h"
+#include "core/palette/palettefile.h"
 #include "palette_testutil.h"
-#include "scheme/schemestate.h"
-#include "scheme/schemestyles.h"
+#include "core/scheme/schemestate.h"
+#include "core/scheme/schemestyles.h"
 
 #include <gtest/gtest.h>
 

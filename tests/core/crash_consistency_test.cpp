@@ -4,13 +4,13 @@
 // rewrite, and running the command again without a fault finishes the job correctly. A process
 // killed in the middle of a rewrite leaves at worst a temporary beside an intact file: each
 // rewrite is also run over such leftovers.
-#include "palette/chartindex.h"
-#include "palette/colorpage.h"
-#include "palette/palettefile.h"
-#include "palette/palettestore.h"
+#include "core/palette/chartindex.h"
+#include "core/palette/colorpage.h"
+#include "core/palette/palettefile.h"
+#include "core/palette/palettestore.h"
 #include "palette_testutil.h"
-#include "platform/fileio.h"
-#include "scheme/schemefiles.h"
+#include "core/files/fileio.h"
+#include "core/scheme/schemefiles.h"
 
 #include <gtest/gtest.h>
 

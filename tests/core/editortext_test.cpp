@@ -1,5 +1,5 @@
 // The text rules of the current-colour editors, without widgets.
-#include "app/editortext.h"
+#include "core/editors/editortext.h"
 
 #include <gtest/gtest.h>
 

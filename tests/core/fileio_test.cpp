@@ -1,5 +1,5 @@
 // Tests of the data-file layer: atomic replacement and fault injection.
-#include "platform/fileio.h"
+#include "core/files/fileio.h"
 #include "support/tempdir.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Faults the fuzz targets found, each kept as the smallest input that showed it.
-#include "app/inifile.h"
-#include "app/settingstable.h"
+#include "core/files/inifile.h"
+#include "core/app/settingstable.h"
 
 #include <gtest/gtest.h>
 

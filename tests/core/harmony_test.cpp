@@ -1,5 +1,5 @@
 // Tests of the harmony table.
-#include "wheel/harmony.h"
+#include "core/wheel/harmony.h"
 
 #include <gtest/gtest.h>
 

@@ -2,17 +2,17 @@
 // mount, a real chmod 0555 when not root), a full disk (a small tmpfs when the test may mount
 // one), and damaged data files. Every write that fails says which file, and changes nothing;
 // reading damaged files never crashes and never changes a file.
-#include "app/inifile.h"
-#include "app/settingstable.h"
-#include "palette/chartindex.h"
-#include "palette/colorpage.h"
-#include "palette/palettefile.h"
-#include "palette/palettepage.h"
-#include "palette/palettestore.h"
+#include "core/files/inifile.h"
+#include "core/app/settingstable.h"
+#include "core/palette/chartindex.h"
+#include "core/palette/colorpage.h"
+#include "core/palette/palettefile.h"
+#include "core/palette/palettepage.h"
+#include "core/palette/palettestore.h"
 #include "palette_testutil.h"
-#include "platform/fileio.h"
-#include "scheme/schemefiles.h"
-#include "scheme/schemestate.h"
+#include "core/files/fileio.h"
+#include "core/scheme/schemefiles.h"
+#include "core/scheme/schemestate.h"
 
 #include <gtest/gtest.h>
 

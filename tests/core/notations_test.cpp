@@ -1,7 +1,7 @@
 // Tests of the eleven copy notations and their menu captions.
-#include "colour/notations.h"
+#include "core/colour/notations.h"
 
-#include "colour/colorvalue.h"
+#include "core/colour/colorvalue.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Tests of the HTML colour information page.
-#include "palette/colorpage.h"
+#include "core/palette/colorpage.h"
 #include "palette_testutil.h"
 
 #include <gtest/gtest.h>

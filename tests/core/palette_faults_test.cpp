@@ -1,9 +1,9 @@
 // Fault injection on every palette-store write: whichever step fails, the file being changed
 // stays as it was, byte for byte, no temporary file is left, and the failure names the file.
-#include "palette/chartindex.h"
-#include "palette/colorpage.h"
-#include "palette/palettefile.h"
-#include "palette/palettestore.h"
+#include "core/palette/chartindex.h"
+#include "core/palette/colorpage.h"
+#include "core/palette/palettefile.h"
+#include "core/palette/palettestore.h"
 #include "palette_testutil.h"
 
 #include <gtest/gtest.h>

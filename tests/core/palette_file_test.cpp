@@ -1,5 +1,5 @@
 // Tests of one palette's colour file: counting, reading, appending and the two rewrites.
-#include "palette/palettefile.h"
+#include "core/palette/palettefile.h"
 #include "palette_testutil.h"
 
 #include <gtest/gtest.h>

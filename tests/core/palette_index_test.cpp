@@ -1,7 +1,7 @@
 // Tests of the palette index "colorchart.cci": repair, reading, the next file name, adding and
 // deleting records.
-#include "palette/chartindex.h"
-#include "palette/chartkind.h"
+#include "core/palette/chartindex.h"
+#include "core/palette/chartkind.h"
 #include "palette_testutil.h"
 
 #include <gtest/gtest.h>

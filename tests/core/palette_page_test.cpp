@@ -1,6 +1,6 @@
 // Tests of the palette view's paging: which record each cell shows, and reading one page.
-#include "palette/palettefile.h"
-#include "palette/palettepage.h"
+#include "core/palette/palettefile.h"
+#include "core/palette/palettepage.h"
 #include "palette_testutil.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // Checks of the palette index and palettes that ship with the program.
-#include "palette/palettestore.h"
+#include "core/palette/palettestore.h"
 #include "palette_testutil.h"
 
 #include <gtest/gtest.h>

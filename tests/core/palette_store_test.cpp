@@ -1,5 +1,5 @@
 // Tests of the palette store: the lists the palette view uses, and the commands on the index.
-#include "palette/palettestore.h"
+#include "core/palette/palettestore.h"
 #include "palette_testutil.h"
 
 #include <gtest/gtest.h>

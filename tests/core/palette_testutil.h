@@ -1,7 +1,7 @@
 // palette_testutil.h - helpers shared by the palette store tests.
 #pragma once
 
-#include "platform/fileio.h"
+#include "core/files/fileio.h"
 #include "support/tempdir.h"
 
 #include <filesystem>

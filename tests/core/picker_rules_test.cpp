@@ -1,8 +1,8 @@
 // Tests of the screen picker's rules without windows: where the colour square goes, which
 // palettes are offered under "Save To:", which one is preselected; and the values of the colour
 // information window.
-#include "palette/colorinfo.h"
-#include "palette/pickerrules.h"
+#include "core/palette/colorinfo.h"
+#include "core/palette/pickerrules.h"
 #include "palette_testutil.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Tests of the HTML and CSS texts and the preview snapshot of the Web Links Color scheme.
-#include "scheme/schemecode.h"
-#include "scheme/schemepreview.h"
-#include "scheme/schemestate.h"
+#include "core/scheme/schemecode.h"
+#include "core/scheme/schemepreview.h"
+#include "core/scheme/schemestate.h"
 
 #include <gtest/gtest.h>
 

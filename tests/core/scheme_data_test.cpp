@@ -1,10 +1,10 @@
 // Checks the saved schemes that ship with the program: one record per line, every field a
 // colour, and the classic link colours as the Web Links scheme loaded at start.
-#include "scheme/schemecode.h"
-#include "scheme/schemefiles.h"
-#include "scheme/schemestate.h"
+#include "core/scheme/schemecode.h"
+#include "core/scheme/schemefiles.h"
+#include "core/scheme/schemestate.h"
 
-#include "platform/fileio.h"
+#include "core/files/fileio.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // Tests of the scheme list and data files: formats byte for byte, save, load and delete,
 // malformed files and failures at every step of a rewrite.
-#include "scheme/schemefiles.h"
-#include "scheme/schemestate.h"
+#include "core/scheme/schemefiles.h"
+#include "core/scheme/schemestate.h"
 
-#include "platform/fileio.h"
+#include "core/files/fileio.h"
 #include "support/tempdir.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Tests of the sample state: applying a colour to an element, picking a sample, saving and
 // loading the element colours.
-#include "scheme/schemestate.h"
+#include "core/scheme/schemestate.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Tests of the web-scheme style table: styles, elements, samples and what each click picks.
-#include "scheme/schemestyles.h"
+#include "core/scheme/schemestyles.h"
 
 #include <gtest/gtest.h>
 

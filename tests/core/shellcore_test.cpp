@@ -1,7 +1,7 @@
 // Tests of the shell's pure logic: INI settings text, setting numbers, window placement.
-#include "app/inifile.h"
-#include "app/settingstable.h"
-#include "app/windowposition.h"
+#include "core/files/inifile.h"
+#include "core/app/settingstable.h"
+#include "core/app/windowposition.h"
 
 #include <gtest/gtest.h>
 

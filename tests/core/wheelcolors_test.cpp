@@ -1,7 +1,7 @@
 // Tests of the twelve wheel colours on the RGB and RYB wheels.
-#include "wheel/wheelcolors.h"
+#include "core/wheel/wheelcolors.h"
 
-#include "colour/clrmodels.h"
+#include "core/colour/clrmodels.h"
 
 #include <gtest/gtest.h>
 

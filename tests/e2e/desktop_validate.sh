@@ -41,7 +41,7 @@ id=$(sed -n 's:.*<id>\(.*\)</id>.*:\1:p' "$metainfo")
 grep -q '<release version="4.6"' "$metainfo" || fail "release 4.6"
 grep -q '<binary>prismara</binary>' "$metainfo" || fail "provided binary"
 if [ -n "$src" ]; then
-  home=$(sed -n 's/.*kHomePage = "\([^"]*\)".*/\1/p' "$src/../src/app/appinfo.h")
+  home=$(sed -n 's/.*kHomePage = "\([^"]*\)".*/\1/p' "$src/../src/core/app/appinfo.h")
   grep -q "<url type=\"homepage\">$home</url>" "$metainfo" || fail "home page differs from the program's ($home)"
 fi
 

@@ -2,7 +2,7 @@
 // of a decimal box and of a hexadecimal box.
 //
 // Input: the text as UTF-16 code units, low byte first.
-#include "app/editortext.h"
+#include "core/editors/editortext.h"
 #include "fuzzsupport.h"
 
 #include <algorithm>

@@ -5,8 +5,8 @@
 // then the bytes of the palette file.
 #include "fuzzreference.h"
 #include "fuzzsupport.h"
-#include "palette/palettefile.h"
-#include "palette/palettepage.h"
+#include "core/palette/palettefile.h"
+#include "core/palette/palettepage.h"
 
 #include <set>
 

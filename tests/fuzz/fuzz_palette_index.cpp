@@ -2,7 +2,7 @@
 // next-name rule, and a new palette added and deleted again.
 #include "fuzzreference.h"
 #include "fuzzsupport.h"
-#include "palette/chartindex.h"
+#include "core/palette/chartindex.h"
 
 #include <set>
 

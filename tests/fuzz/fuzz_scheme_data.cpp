@@ -4,8 +4,8 @@
 // Input: one byte choosing the style, then the bytes of the data file.
 #include "fuzzreference.h"
 #include "fuzzsupport.h"
-#include "scheme/schemefiles.h"
-#include "scheme/schemestate.h"
+#include "core/scheme/schemefiles.h"
+#include "core/scheme/schemestate.h"
 
 using namespace prismara;
 using namespace prismara::fuzz;

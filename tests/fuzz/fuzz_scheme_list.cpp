@@ -5,7 +5,7 @@
 // save, that many bytes of name, then the bytes of the list file.
 #include "fuzzreference.h"
 #include "fuzzsupport.h"
-#include "scheme/schemefiles.h"
+#include "core/scheme/schemefiles.h"
 
 using namespace prismara;
 using namespace prismara::fuzz;

@@ -2,8 +2,8 @@
 // and the round trip of a save: storing one setting keeps every other value as it was.
 //
 // Input: one byte choosing the setting to store, four bytes of the number, then the INI text.
-#include "app/inifile.h"
-#include "app/settingstable.h"
+#include "core/files/inifile.h"
+#include "core/app/settingstable.h"
 #include "fuzzreference.h"
 #include "fuzzsupport.h"
 

@@ -2,7 +2,7 @@
 // the run with a message (libFuzzer then saves the input that broke the rule).
 #pragma once
 
-#include "platform/fileio.h"
+#include "core/files/fileio.h"
 
 #include <cstdint>
 #include <cstdio>

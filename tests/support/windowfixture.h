@@ -1,7 +1,7 @@
 // windowfixture.h - a real main window on a scripted platform, for widget tests.
 #pragma once
 
-#include "app/frmshowcolor.h"
+#include "shell/frmshowcolor.h"
 #include "support/fakeplatform.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 // The colour information page "Color Preview": its values for the current colour, the saved HTML
 // page byte for byte, Cancel, replacing a saved page, the Action menu and its modal opening.
-#include "app/colorswatch.h"
-#include "palette/frmpreview.h"
+#include "widgets/colorswatch.h"
+#include "ui/colorpage/frmpreview.h"
 #include "support/tempdir.h"
 #include "support/windowfixture.h"
 

@@ -1,11 +1,11 @@
 // conversion_test.cpp - the colour conversion panel driven through its own controls: tabs,
 // sliders moved by keys, clicks and drags, link boxes, OK and Cancel, and the refresh from the
 // main window.
-#include "app/colorswatch.h"
-#include "app/currentcoloreditors.h"
-#include "app/frmshowcolor.h"
-#include "colour/clrmodels.h"
-#include "convert/conversionpanel.h"
+#include "widgets/colorswatch.h"
+#include "ui/editors/currentcoloreditors.h"
+#include "shell/frmshowcolor.h"
+#include "core/colour/clrmodels.h"
+#include "ui/convert/conversionpanel.h"
 #include "support/fakeplatform.h"
 
 #include <QAction>

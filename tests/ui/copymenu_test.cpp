@@ -1,8 +1,8 @@
 // copymenu_test.cpp - the eleven copy commands of the Edit menu: what each puts on the clipboard,
 // their captions as the colour changes, and the Edit menu popping up over the swatch.
-#include "app/colorswatch.h"
-#include "app/currentcoloreditors.h"
-#include "app/frmshowcolor.h"
+#include "widgets/colorswatch.h"
+#include "ui/editors/currentcoloreditors.h"
+#include "shell/frmshowcolor.h"
 #include "support/fakeplatform.h"
 
 #include <QAction>

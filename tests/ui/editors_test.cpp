@@ -1,6 +1,6 @@
 // The current colour's editors, driven by real key events, and the hub's bookkeeping.
-#include "app/colorswatch.h"
-#include "app/currentcoloreditors.h"
+#include "widgets/colorswatch.h"
+#include "ui/editors/currentcoloreditors.h"
 #include "support/windowfixture.h"
 
 #include <QAction>

@@ -1,5 +1,5 @@
 // The one-line input dialog.
-#include "app/frminput.h"
+#include "platform/frminput.h"
 #include "support/fakeplatform.h"
 
 #include <QLabel>

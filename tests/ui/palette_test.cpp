@@ -1,13 +1,13 @@
 // Tests of the palette view in the real main window: the grid and its frame, paging, cell clicks
 // and the Edit pop-up, the palette selector with its enabling rules, "Add This Color To", and the
 // palette commands with their questions and failed writes.
-#include "app/colorswatch.h"
-#include "app/frmshowcolor.h"
-#include "app/menutable.h"
-#include "colour/colorvalue.h"
-#include "palette/palettegrid.h"
-#include "palette/paletteview.h"
-#include "platform/fileio.h"
+#include "widgets/colorswatch.h"
+#include "shell/frmshowcolor.h"
+#include "widgets/menutable.h"
+#include "core/colour/colorvalue.h"
+#include "ui/palette/palettegrid.h"
+#include "ui/palette/paletteview.h"
+#include "core/files/fileio.h"
 #include "support/fakeplatform.h"
 
 #include <QAction>

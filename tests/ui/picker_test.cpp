@@ -1,13 +1,13 @@
 // The screen picker on a real main window: starting from the menu and the toolbar, following the
 // pointer over a frozen picture of known pixels, saving picked colours to the chosen palette,
 // stopping, and a capture that fails.
-#include "app/colorswatch.h"
-#include "palette/frmgetcolor.h"
-#include "palette/frmpick.h"
-#include "palette/palettegrid.h"
-#include "palette/palettetools.h"
-#include "palette/paletteview.h"
-#include "palette/screenpicker.h"
+#include "widgets/colorswatch.h"
+#include "ui/picker/frmgetcolor.h"
+#include "ui/picker/frmpick.h"
+#include "ui/palette/palettegrid.h"
+#include "shell/palettetools.h"
+#include "ui/palette/paletteview.h"
+#include "ui/picker/screenpicker.h"
 #include "support/windowfixture.h"
 
 #include <QAction>

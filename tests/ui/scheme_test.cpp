@@ -1,15 +1,15 @@
 // Tests of the web colour scheme designer in the real main window: the five mock-up panels and
 // their samples, HtmlColor, sample clicks and the pop-up menu, style switching and Lock, the
 // saved-scheme list (load, save, delete, failures), the HTML/CSS code and the preview window.
-#include "app/colorswatch.h"
-#include "app/frmshowcolor.h"
-#include "colour/colorvalue.h"
-#include "platform/fileio.h"
-#include "scheme/frmcss.h"
-#include "scheme/frmshowweb.h"
-#include "scheme/schemedesigner.h"
-#include "scheme/schemesample.h"
-#include "scheme/schemestyles.h"
+#include "widgets/colorswatch.h"
+#include "shell/frmshowcolor.h"
+#include "core/colour/colorvalue.h"
+#include "core/files/fileio.h"
+#include "ui/scheme/frmcss.h"
+#include "ui/scheme/frmshowweb.h"
+#include "ui/scheme/schemedesigner.h"
+#include "ui/scheme/schemesample.h"
+#include "core/scheme/schemestyles.h"
 #include "support/fakeplatform.h"
 
 #include <QAction>

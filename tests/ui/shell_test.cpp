@@ -1,5 +1,5 @@
 // The main window as a whole: start-up, shutdown, window modes and the menu structure.
-#include "app/menutable.h"
+#include "widgets/menutable.h"
 #include "support/windowfixture.h"
 
 #include <QAction>

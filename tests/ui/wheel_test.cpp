@@ -1,10 +1,10 @@
 // Tests of the colour wheel frame in the real main window: the wheel and square cells, the wheel
 // type and display commands, Lock, the harmony marks, clicks and tool tips, stored settings.
-#include "app/frmshowcolor.h"
-#include "colour/colorvalue.h"
+#include "shell/frmshowcolor.h"
+#include "core/colour/colorvalue.h"
 #include "support/fakeplatform.h"
-#include "wheel/colorcellring.h"
-#include "wheel/colorwheelframe.h"
+#include "ui/wheel/colorcellring.h"
+#include "ui/wheel/colorwheelframe.h"
 
 #include <QAction>
 #include <QApplication>

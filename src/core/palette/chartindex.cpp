@@ -1,0 +1,201 @@
+// chartindex.cpp - reading, repairing and rewriting the palette index.
+#include "core/palette/chartindex.h"
+
+#include "core/palette/chartkind.h"
+#include "core/files/fileio.h"
+
+#include <algorithm>
+#include <charconv>
+#include <limits>
+#include <set>
+#include <utility>
+
+namespace prismara {
+
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+std::string_view trimSpaces(std::string_view text)
+{
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return text;
+}
+
+// The lines RepairFile keeps.
+std::vector<std::string> nonBlankLines(std::string_view text)
+{
+    std::vector<std::string> lines = splitLines(text);
+    std::erase_if(lines, [](const std::string& line) { return trimSpaces(line).empty(); });
+    return lines;
+}
+
+std::string joinLines(const std::vector<std::string>& lines)
+{
+    std::string out;
+    for (const std::string& line : lines) {
+        out += line;
+        out += kLineEnd;
+    }
+    return out;
+}
+
+std::string chartFileName(std::uint64_t number)
+{
+    return "c" + std::to_string(number) + ".rgb";
+}
+
+const std::string kIndexName(kChartIndexFile);
+
+} // namespace
+
+ChartIndex::ChartIndex(std::filesystem::path folder) : folder_(std::move(folder)) {}
+
+std::filesystem::path ChartIndex::path() const
+{
+    return folder_ / kChartIndexFile;
+}
+
+bool ChartIndex::isPlainFileName(std::string_view name)
+{
+    if (trimSpaces(name).empty() || name == "." || name == "..")
+        return false;
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '/' || c == '\\' || byte < 0x20 || byte == 0x7F)
+            return false;
+    }
+    return name != kChartIndexFile && name != kChartIndexTemp;
+}
+
+std::optional<std::uint64_t> ChartIndex::chartNumber(std::string_view file)
+{
+    constexpr std::string_view suffix = ".rgb";
+    if (file.size() <= 1 + suffix.size() || file.front() != 'c' || !file.ends_with(suffix))
+        return std::nullopt;
+    const std::string_view digits = file.substr(1, file.size() - 1 - suffix.size());
+    std::uint64_t number = 0;
+    for (const char c : digits) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+    }
+    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+    if (ec != std::errc() || end != digits.data() + digits.size())
+        return std::nullopt;
+    return number;
+}
+
+StoreResult ChartIndex::RepairFile() const
+{
+    const auto data = readFile(path());
+    if (!data)
+        return StoreResult::notRead(kIndexName);
+    const std::string repaired = joinLines(nonBlankLines(*data));
+    if (repaired == *data)
+        return StoreResult::success();
+    if (!replaceFile(path(), folder_ / kChartIndexTemp, repaired))
+        return StoreResult::notWritten(kIndexName);
+    return StoreResult::success();
+}
+
+ChartList ChartIndex::read() const
+{
+    ChartList list;
+    const auto data = readFile(path());
+    if (!data) {
+        list.error = kIndexName + " could not be read: no palettes can be shown";
+        return list;
+    }
+    const std::vector<std::string> lines = nonBlankLines(*data);
+    const std::string repaired = joinLines(lines);
+    if (repaired != *data && !replaceFile(path(), folder_ / kChartIndexTemp, repaired))
+        list.warnings.push_back(kIndexName + " could not be written: its blank lines were not removed");
+
+    const std::size_t complete = lines.size() / 3;
+    std::set<std::string> usedNames;
+    std::uint64_t largest = 0;
+    for (std::size_t r = 0; r < complete; ++r) {
+        ChartEntry entry{lines[3 * r], lines[3 * r + 1], lines[3 * r + 2], static_cast<std::int32_t>(r + 1)};
+        usedNames.insert(entry.file);
+        if (const auto number = chartNumber(entry.file))
+            largest = std::max(largest, *number);
+        if (!isPlainFileName(entry.file)) {
+            list.warnings.push_back("Palette record " + std::to_string(r + 1) + " of " + kIndexName +
+                                    " names \"" + entry.file +
+                                    "\", which is not a file of the program folder; it is ignored");
+            continue;
+        }
+        if (ChartKindOf(entry.kind) == ChartKind::Unknown)
+            list.warnings.push_back("Palette \"" + entry.name + "\" has the unknown kind \"" + entry.kind +
+                                    "\"; it is treated as read-only");
+        list.entries.push_back(std::move(entry));
+    }
+    if (lines.size() % 3 != 0)
+        list.warnings.push_back(kIndexName + " ends with an incomplete palette record; it is ignored");
+    if (complete == 0)
+        list.error = kIndexName + " lists no palettes";
+
+    // The next name follows the last record's number. When the last name has no number, one
+    // more than the largest number in the index is taken; and a name that another record or an
+    // existing file already uses is never given out, so a new palette never inherits colours.
+    constexpr std::uint64_t kLimit = std::numeric_limits<std::uint64_t>::max() / 2;
+    std::uint64_t next = largest < kLimit ? largest + 1 : 1;
+    if (complete > 0) {
+        const auto last = chartNumber(lines[3 * (complete - 1)]);
+        if (last && *last < kLimit)
+            next = *last + 1;
+    }
+    while (usedNames.count(chartFileName(next)) != 0 || fileExists(folder_ / chartFileName(next)))
+        ++next;
+    list.newChartFile = chartFileName(next);
+    return list;
+}
+
+StoreResult ChartIndex::appendRecord(std::string_view file, std::string_view name) const
+{
+    if (!isPlainFileName(file))
+        return StoreResult::refused(kIndexName, "\"" + std::string(file) + "\" is not a palette file name");
+    if (trimSpaces(name).empty() || name.find_first_of("\r\n") != std::string_view::npos)
+        return StoreResult::refused(kIndexName, "\"" + std::string(name) + "\" cannot be a palette name");
+    const auto data = readFile(path());
+    if (!data)
+        return StoreResult::notRead(kIndexName);
+
+    std::string record;
+    record.append(file).append(kLineEnd).append(name).append(kLineEnd).append("1").append(kLineEnd);
+
+    std::vector<std::string> lines = nonBlankLines(*data);
+    if (lines.size() % 3 == 0 && joinLines(lines) == *data)
+        return appendToFile(path(), record) ? StoreResult::success() : StoreResult::notWritten(kIndexName);
+
+    lines.resize(lines.size() - lines.size() % 3);
+    if (!replaceFile(path(), folder_ / kChartIndexTemp, joinLines(lines) + record))
+        return StoreResult::notWritten(kIndexName);
+    return StoreResult::success();
+}
+
+StoreResult ChartIndex::DeleteChart(std::int32_t Index, std::optional<std::string_view> expectedFile) const
+{
+    const auto data = readFile(path());
+    if (!data)
+        return StoreResult::notRead(kIndexName);
+    std::vector<std::string> lines = nonBlankLines(*data);
+    const std::size_t records = lines.size() / 3;
+    if (Index < 1 || static_cast<std::size_t>(Index) > records)
+        return StoreResult::refused(kIndexName,
+                                    kIndexName + " has no palette record " + std::to_string(Index));
+    const auto first = lines.begin() + 3 * static_cast<std::ptrdiff_t>(Index - 1);
+    if (expectedFile && *first != *expectedFile)
+        return StoreResult::refused(kIndexName, "palette record " + std::to_string(Index) + " of " +
+                                                    kIndexName + " no longer names " +
+                                                    std::string(*expectedFile));
+    lines.erase(first, first + 3);
+    if (!replaceFile(path(), folder_ / kChartIndexTemp, joinLines(lines)))
+        return StoreResult::notWritten(kIndexName);
+    return StoreResult::success();
+}
+
+} // namespace prismara

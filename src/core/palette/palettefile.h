@@ -1,0 +1,89 @@
+// palettefile.h - one palette's colour file: fixed 6-byte records "RRGGBB", oldest first, no
+// header and no separators. Record k (1-based) lies at byte 6 * (k - 1).
+#pragma once
+
+#include "core/colour/colorvalue.h"
+#include "core/palette/palettepage.h"
+#include "core/palette/storeresult.h"
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace prismara {
+
+inline constexpr std::size_t kRecordSize = 6;
+
+// One cell of a page of the palette view.
+struct PaletteCell
+{
+    std::int32_t record = 0;         // the record shown, 0 for a cell beyond the palette
+    std::optional<ColorValue> color; // empty beyond the palette and for a record that is not
+                                     // six hexadecimal digits; the view paints both white
+    bool holdsRecord() const { return record >= 1; }
+};
+
+using PalettePageCells = std::array<PaletteCell, PalettePage::kCells>;
+
+// Every operation works on folder / fileName and opens, uses and closes the file within the
+// call. A name that is not a plain file name (ChartIndex::isPlainFileName) is never touched:
+// it reads as an empty palette and every change is refused.
+//
+// Records that are not six hexadecimal digits read as empty cells and are copied unchanged by
+// every rewrite. Bytes after the last whole record (a trailing partial record) are not a
+// colour: rewrites drop them, and an append replaces them so the new record stays aligned.
+class PaletteFile
+{
+public:
+    PaletteFile(std::filesystem::path folder, std::string fileName);
+
+    const std::string& fileName() const { return fileName_; }
+    std::filesystem::path path() const { return folder_ / fileName_; }
+    bool hasPlainName() const;
+
+    // N = file size div 6; 0 for a missing file.
+    std::int32_t count() const;
+
+    // Colour of record k; nullopt when k is out of range or the record is malformed.
+    std::optional<ColorValue> color(std::int32_t k) const;
+
+    // Records first..last (clamped to the file) in file order, read in one ranged read.
+    std::vector<std::optional<ColorValue>> colors(std::int32_t first, std::int32_t last) const;
+
+    // The 216 cells of `page` for a palette of colorCount colours (the count of the last page-1
+    // display), read in one ranged read of only the records the page shows.
+    PalettePageCells page(std::int32_t colorCount, std::int32_t page) const;
+
+    // Creates the file empty when it does not exist (the view does this when it shows a palette).
+    StoreResult create() const;
+
+    // Appends the record made from characters 2-7 of an HtmlHex text "#RRGGBB", creating the
+    // file when needed. Any other text is refused.
+    StoreResult append(std::string_view hexText) const;
+
+    // Deletes the file; the next display re-creates it empty.
+    StoreResult clear() const;
+
+    // Keeps the first occurrence of every record (compared byte for byte) in order, through
+    // fileName + ".tmp". With N <= 1, or nothing to remove, no file is touched.
+    StoreResult removeDuplicates() const;
+
+    // Removes record s (1 <= s <= N) through fileName + ".ctm".
+    StoreResult removeRecord(std::int32_t s) const;
+
+private:
+    StoreResult refusedName() const;
+
+    std::filesystem::path folder_;
+    std::string fileName_;
+};
+
+// Appends one colour to a palette file of the program folder: PaletteFile::append.
+StoreResult AppendChartColor(const std::filesystem::path& folder, std::string_view fileName,
+                             std::string_view hexText);
+
+} // namespace prismara

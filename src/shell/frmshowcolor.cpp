@@ -1,0 +1,432 @@
+// frmshowcolor.cpp - the main window: build order, the colour hub, window commands, shutdown.
+#include "shell/frmshowcolor.h"
+
+#include "core/app/appinfo.h"
+#include "widgets/colorswatch.h"
+#include "ui/editors/currentcoloreditors.h"
+#include "shell/frmabout.h"
+#include "widgets/menutable.h"
+#include "core/app/settingstable.h"
+#include "shell/toolbaricons.h"
+#include "core/app/windowposition.h"
+#include "core/colour/notations.h"
+#include "ui/convert/conversionpanel.h"
+#include "shell/palettetools.h"
+#include "ui/palette/paletteview.h"
+#include "core/files/fileio.h"
+#include "platform/platform.h"
+#include "ui/scheme/schemedesigner.h"
+#include "ui/wheel/colorwheelframe.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace prismara {
+
+ColorValue curColor = kWhite;
+
+namespace {
+// Designed geometry of the main window's regions, in pixels (designed in twips, 15 to a pixel).
+constexpr QRect kToolbar(0, 0, 560, 26);
+constexpr QRect kChartSelector(273, 2, 268, 22);
+constexpr QPoint kWheelFrame(2, 27);
+constexpr QPoint kSwatch(129, 27);
+constexpr QPoint kPaletteGrid(233, 25); // the grid's first cell sits 2 pixels in
+constexpr QRect kConverter(229, 26, 271, 170);
+constexpr int kDesignerTop = 200;
+constexpr int kDesignerHeight = 240;
+constexpr int kTwips = 15;
+
+EditorTexts notationTexts(const EditorSnapshot& e)
+{
+    return {e.rgb.toStdString(), e.hex.toStdString(), e.redHex.toStdString(), e.greenHex.toStdString(),
+            e.blueHex.toStdString()};
+}
+} // namespace
+
+FrmShowColor::FrmShowColor(Platform& platform, QWidget* parent) : QMainWindow(parent), platform_(platform)
+{
+    setObjectName("frmshowcolor");
+    setWindowIcon(QApplication::windowIcon().isNull() ? applicationIcon() : QApplication::windowIcon());
+    // The window is laid out to a fixed design; a compact font keeps every text inside it.
+    QFont compact = font();
+    compact.setPointSizeF(8.0);
+    setFont(compact);
+    central_ = new QWidget(this);
+    central_->setObjectName("centralWidget");
+    setCentralWidget(central_);
+
+    buildMenus();
+    buildToolbar();
+
+    editors_ = new CurrentColorEditors(*this, central_);
+    editors_->move(kSwatch);
+    wheel_ = new ColorWheelFrame(*this, central_);
+    wheel_->move(kWheelFrame);
+    palette_ = new PaletteView(*this, central_);
+    palette_->move(kPaletteGrid);
+    palette_->chartSelector()->setParent(central_);
+    palette_->chartSelector()->setGeometry(kChartSelector);
+    converter_ = new ConversionPanel(*this, central_);
+    converter_->setGeometry(kConverter);
+    scheme_ = new SchemeDesigner(*this, menus_.value("mnuHtmlPop1"), central_);
+    scheme_->setGeometry(0, kDesignerTop, kToolbar.width(), kDesignerHeight);
+
+    wireCommands();
+    // The screen picker and the colour information page.
+    new PaletteTools(*this, this);
+    build();
+}
+
+FrmShowColor::~FrmShowColor()
+{
+    // Hiding the children during destruction moves the focus; nothing may reach the hub then.
+    editors_->detach();
+}
+
+QString FrmShowColor::dataPath(const QString& fileName) const
+{
+    return platform_.programFolder() + "/" + fileName;
+}
+
+QAction* FrmShowColor::addMenuEntry(QWidget* parentMenu, const MenuEntry& entry)
+{
+    QAction* action = nullptr;
+    const QString name = QString::fromUtf8(entry.name.data(), static_cast<int>(entry.name.size()));
+    const QString caption = QString::fromUtf8(entry.caption.data(), static_cast<int>(entry.caption.size()));
+    if (entry.kind == MenuKind::Menu || entry.kind == MenuKind::Submenu) {
+        auto* m = new QMenu(caption, parentMenu);
+        m->setObjectName(name);
+        menus_.insert(name, m);
+        action = m->menuAction();
+        if (parentMenu)
+            parentMenu->addAction(action);
+    } else {
+        // A separator has no text: some styles draw a separator's text as a section heading.
+        const bool separator = entry.kind == MenuKind::Separator;
+        action = new QAction(separator ? QString() : caption, parentMenu ? static_cast<QObject*>(parentMenu) : this);
+        action->setSeparator(separator);
+        action->setCheckable(entry.checkable);
+        action->setChecked(entry.checked);
+        if (parentMenu)
+            parentMenu->addAction(action);
+    }
+    action->setObjectName(name);
+    action->setVisible(!entry.hidden);
+    action->setEnabled(!entry.disabled);
+    actions_.insert(name, action);
+    return action;
+}
+
+void FrmShowColor::buildMenus()
+{
+    auto build = [this](std::span<const MenuEntry> table, bool inMenuBar) {
+        for (const MenuEntry& entry : table) {
+            QWidget* parentMenu = nullptr;
+            if (!entry.parent.empty())
+                parentMenu = menus_.value(QString::fromUtf8(entry.parent.data(), static_cast<int>(entry.parent.size())));
+            QAction* a = addMenuEntry(parentMenu, entry);
+            if (entry.parent.empty() && inMenuBar)
+                menuBar()->addAction(a);
+        }
+    };
+    build(kMenuBar, true);
+    build(kSchemePopup, false);
+}
+
+void FrmShowColor::buildToolbar()
+{
+    tlbTool_ = new QToolBar(central_);
+    tlbTool_->setObjectName("tlbTool");
+    tlbTool_->setIconSize(QSize(16, 16));
+    tlbTool_->setStyleSheet("QToolBar { spacing: 0px; padding: 0px; } QToolButton { padding: 1px; margin: 0px; }");
+    tlbTool_->setContentsMargins(0, 0, 0, 0);
+    tlbTool_->setGeometry(0, 0, kChartSelector.left() - 2, kToolbar.height());
+    tlbTool_->setMovable(false);
+    for (const ToolbarButton& b : kMainToolbar) {
+        if (b.tag.empty()) {
+            tlbTool_->addSeparator()->setObjectName(QString("toolsep%1").arg(b.number));
+            continue;
+        }
+        const QString tag = QString::fromUtf8(b.tag.data(), static_cast<int>(b.tag.size()));
+        QAction* a = nullptr;
+        if (!b.action.empty()) {
+            a = actions_.value(QString::fromUtf8(b.action.data(), static_cast<int>(b.action.size())));
+        } else {
+            a = new QAction(this);
+            a->setObjectName(tag);
+            actions_.insert(tag, a);
+        }
+        a->setToolTip(QString::fromUtf8(b.toolTip.data(), static_cast<int>(b.toolTip.size())));
+        a->setIcon(toolbarIcon(tag, QString::fromUtf8(b.themeIcon.data(), static_cast<int>(b.themeIcon.size()))));
+        a->setIconVisibleInMenu(false);
+        a->setProperty("toolbarTag", tag);
+        tlbTool_->addAction(a);
+        if (QWidget* button = tlbTool_->widgetForAction(a))
+            button->setObjectName(tag);
+    }
+}
+
+QAction* FrmShowColor::action(const QString& name) const { return actions_.value(name, nullptr); }
+
+QMenu* FrmShowColor::menu(const QString& name) const { return menus_.value(name, nullptr); }
+
+QAction* FrmShowColor::toolbarButton(int number) const
+{
+    const QList<QAction*> list = tlbTool_->actions();
+    if (number < 1 || number > list.size())
+        return nullptr;
+    return list.at(number - 1);
+}
+
+void FrmShowColor::wireCommands()
+{
+    auto on = [this](const char* name, auto&& slot) {
+        if (QAction* a = action(name))
+            connect(a, &QAction::triggered, this, slot);
+    };
+    on("mnuExit", [this] { close(); });
+    on("mnuOnTop", [this] { toggleOnTop(); });
+    on("mnuSwap", [this] { togglePaletteOnly(); });
+    on("mnuWebsafe", [this] { snapToWebSafe(); });
+    on("mnuShowWinColor", [this] { showColorDialog(); });
+    on("mnucon", [this] { converter_->open(); });
+    on("mnuconv", [this] { converter_->open(); });
+    on("mnucontents", [this] { platform_.shellOpen(dataPath("help.chm")); });
+    on("mnuWeb", [this] { platform_.shellOpen(kHomePage); });
+    on("mnuabout", [this] { FrmAbout::showAbout(platform_, this); });
+
+    for (const CopyNotationInfo& n : CopyNotations()) {
+        const QString name = QString::fromUtf8(n.menuEntry.data(), static_cast<int>(n.menuEntry.size()));
+        on(name.toUtf8().constData(), [this, n] {
+            const std::string text = copiedText(n.notation, notationTexts(editorTexts()));
+            platform_.clearClipboard();
+            platform_.setClipboardText(QString::fromStdString(text));
+        });
+    }
+
+    connect(editors_->swatch(), &ColorSwatch::clicked, this, [this] {
+        ClearSchemeSelection();
+        CurrentColorChanged(swatchColor(), 1);
+    });
+    connect(editors_->swatch(), &ColorSwatch::doubleClicked, this, [this] {
+        ClearSchemeSelection();
+        CurrentColorChanged(swatchColor(), 1);
+        converter_->open();
+    });
+    connect(editors_->swatch(), &ColorSwatch::rightReleased, this,
+            [this](const QPoint& pos) { popUpEditMenuOverSwatch(pos); });
+}
+
+void FrmShowColor::build()
+{
+    // 1. The editors start with the designed texts of white.
+    shownColor_ = editors_->swatchColor();
+    // 2. The five scheme panels share one place.
+    scheme_->setUpPanels();
+    // 3.
+    setWindowTitle(kWindowCaption);
+    // 4. The recent colours of this run.
+    createIfMissing(dataPath("recent.rgb").toStdString());
+    // 5.
+    addToCount_ = 0;
+    // 6. Saved schemes of the first style, the first one loaded.
+    scheme_->fillSavedSchemes();
+    // 7. White is web-safe.
+    action("mnuWebsafe")->setEnabled(false);
+    toolbarButton(2)->setEnabled(false);
+    // 8. The palette grid.
+    palette_->buildGrid();
+    // 9. Window size.
+    central_->setFixedWidth(kToolbar.width());
+    const int height = kDesignerTop + kDesignerHeight + menuBar()->sizeHint().height();
+    setFixedSize(kToolbar.width(), height);
+    fullHeight_ = height;
+    // 10. Palette-only mode.
+    auto readFlag = [this](Setting id) {
+        const SettingDef& def = settingDef(id);
+        const QString text = platform_.getSetting(QString::fromUtf8(kSettingsApplication.data()),
+                                                  QString::fromUtf8(def.section.data(), static_cast<int>(def.section.size())),
+                                                  QString::fromUtf8(def.key.data(), static_cast<int>(def.key.size())), QString());
+        return ParseSettingNumber(text.toStdString()).value_or(def.fallback.value_or(0));
+    };
+    if (readFlag(Setting::WebColorScheme) == 1)
+        action("mnuSwap")->trigger();
+    // 11.-13. Wheel and square, their display form and the first harmony.
+    wheel_->layOutCells();
+    wheel_->applyStoredDisplay();
+    wheel_->selectHarmony(0);
+    // 14. Palettes and the first page of the first one.
+    palette_->ShowChartMenu();
+    palette_->showSelectedFirstPage();
+    // 15. Wheel type.
+    wheel_->applyStoredWheelType();
+    // 16. Position; failures here only mean the window opens centred.
+    placeWindow();
+}
+
+void FrmShowColor::placeWindow()
+{
+    const QString app = platform_.programFileName();
+    auto read = [&](Setting id) {
+        const SettingDef& def = settingDef(id);
+        const QString text = platform_.getSetting(app, QString::fromUtf8(def.section.data(), static_cast<int>(def.section.size())),
+                                                  QString::fromUtf8(def.key.data(), static_cast<int>(def.key.size())), QString());
+        return ParseSettingNumber(text.toStdString());
+    };
+    const auto x = read(Setting::PositionX);
+    const auto y = read(Setting::PositionY);
+    const QSize screen = platform_.screenSizeTwips();
+    const QSize size = frameGeometry().size().expandedTo(this->size()) * kTwips;
+    const WindowPlacement at = PlaceWindow(x, y, size.width(), size.height(), screen.width(), screen.height());
+    move(at.left / kTwips, at.top / kTwips);
+}
+
+void FrmShowColor::CurrentColorChanged(ColorValue color, int writeRecent)
+{
+    // 1. The selected web-scheme element takes the colour, changed or not.
+    scheme_->HtmlColor(color);
+    // 2.-7. The editors.
+    editors_->showColor(color);
+    // 8. The wheel follows unless locked.
+    if (!wheel_->locked())
+        wheel_->GetWheel(color, wheel_->wheelType());
+    // 9. Only for a colour not shown yet.
+    if (color == shownColor_)
+        return;
+    const bool webSafe = IsWebSafe(color);
+    action("mnuWebsafe")->setEnabled(!webSafe);
+    toolbarButton(2)->setEnabled(!webSafe);
+    if (writeRecent == 1 && color != kBlack && color != kWhite)
+        palette_->recordRecent(color);
+    palette_->currentColorShown(color);
+    editors_->setSwatchColor(color);
+    curColor = color;
+    ChangeCopyMenu();
+    shownColor_ = editors_->swatchColor();
+    if (converter_->isVisible() && writeRecent != 0)
+        converter_->open();
+}
+
+void FrmShowColor::ClearSchemeSelection() { scheme_->ClearSchemeSelection(); }
+
+ColorValue FrmShowColor::swatchColor() const { return editors_->swatchColor(); }
+
+EditorSnapshot FrmShowColor::editorTexts() const { return editors_->texts(); }
+
+int FrmShowColor::paletteSelectorPosition() const { return palette_->selectorPosition(); }
+
+void FrmShowColor::showPalette(int selectorPosition, const QString& fileName)
+{
+    if (selectorPosition >= 0)
+        palette_->selectPosition(selectorPosition);
+    palette_->ShowColorChart(fileName, 1);
+}
+
+bool FrmShowColor::paletteOnly() const
+{
+    QAction* swap = action("mnuSwap");
+    return swap && swap->isChecked();
+}
+
+void FrmShowColor::dropPaletteSelection() { palette_->dropSelection(); }
+
+void FrmShowColor::ChangeCopyMenu()
+{
+    const EditorTexts texts = notationTexts(editorTexts());
+    for (const CopyNotationInfo& n : CopyNotations()) {
+        if (QAction* a = action(QString::fromUtf8(n.menuEntry.data(), static_cast<int>(n.menuEntry.size()))))
+            a->setText(QString::fromStdString(menuCaption(n.notation, texts)));
+    }
+}
+
+void FrmShowColor::toggleOnTop()
+{
+    // The action has already flipped its check mark; the toolbar button shares it.
+    platform_.setTopMost(this, action("mnuOnTop")->isChecked());
+}
+
+void FrmShowColor::togglePaletteOnly()
+{
+    const bool on = action("mnuSwap")->isChecked();
+    const QString app = QString::fromUtf8(kSettingsApplication.data());
+    const QString section = QString::fromUtf8(kSettingsSection.data());
+    if (on) {
+        const int cut = scheme_->tabStripHeight() + (100 + kTwips / 2) / kTwips;
+        setFixedHeight(fullHeight_ - cut);
+        platform_.saveSetting(app, section, "webcolorscheme", "1");
+    } else {
+        setFixedHeight(fullHeight_);
+        platform_.saveSetting(app, section, "webcolorscheme", "0");
+    }
+}
+
+void FrmShowColor::snapToWebSafe()
+{
+    ClearSchemeSelection();
+    CurrentColorChanged(SnapWebSafe(swatchColor()), 1);
+}
+
+void FrmShowColor::showColorDialog()
+{
+    ClearSchemeSelection();
+    const ColorValue chosen = platform_.chooseColor(this, swatchColor());
+    CurrentColorChanged(chosen, 1);
+}
+
+void FrmShowColor::popUpEditMenuOverSwatch(const QPoint& globalPos)
+{
+    QMenu* edit = menu("mnuEdit");
+    auto setVisible = [this](std::span<const std::string_view> names, bool visible) {
+        for (std::string_view n : names)
+            if (QAction* a = action(QString::fromUtf8(n.data(), static_cast<int>(n.size()))))
+                a->setVisible(visible);
+    };
+    ChangeCopyMenu();
+    setVisible(kSwatchPopupShown, true);
+    setVisible(kSwatchPopupHidden, false);
+    edit->exec(globalPos);
+    setVisible(kSwatchPopupShown, false);
+    setVisible(kSwatchPopupHidden, true);
+    ChangeCopyMenu();
+}
+
+void FrmShowColor::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // The window frame is known only once the window is on screen; place it again with it.
+    if (!placedWithFrame_ && frameGeometry().size() != size()) {
+        placedWithFrame_ = true;
+        placeWindow();
+    }
+}
+
+void FrmShowColor::closeEvent(QCloseEvent* event)
+{
+    shutdown();
+    QMainWindow::closeEvent(event);
+}
+
+void FrmShowColor::shutdown()
+{
+    if (shutDown_)
+        return;
+    shutDown_ = true;
+    const QString app = platform_.programFileName();
+    const QPoint at = frameGeometry().topLeft() * kTwips;
+    platform_.saveSetting(app, "Position", "X", QString::number(at.x()));
+    platform_.saveSetting(app, "Position", "Y", QString::number(at.y()));
+    removeFile(dataPath("recent.rgb").toStdString());
+    // Every other window of the program closes with the main window.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != this && w->isVisible())
+            w->close();
+}
+
+} // namespace prismara

@@ -1,0 +1,94 @@
+// frmshowcolor.h - the main window: composes the components and runs the colour hub.
+#pragma once
+
+#include "widgets/colorhub.h"
+
+#include <QHash>
+#include <QMainWindow>
+
+class QToolBar;
+
+namespace prismara {
+
+class ColorWheelFrame;
+class ConversionPanel;
+class CurrentColorEditors;
+class PaletteView;
+class SchemeDesigner;
+
+class FrmShowColor : public QMainWindow, public ColorHub
+{
+    Q_OBJECT
+public:
+    explicit FrmShowColor(Platform& platform, QWidget* parent = nullptr);
+    ~FrmShowColor() override;
+
+    // ColorHub
+    void CurrentColorChanged(ColorValue color, int writeRecent) override;
+    void ClearSchemeSelection() override;
+    ColorValue swatchColor() const override;
+    EditorSnapshot editorTexts() const override;
+    QAction* action(const QString& name) const override;
+    QMenu* menu(const QString& name) const override;
+    QAction* toolbarButton(int number) const override;
+    Platform& platform() override { return platform_; }
+    QWidget* window() override { return this; }
+    bool paletteOnly() const override;
+    void dropPaletteSelection() override;
+    void ChangeCopyMenu() override;
+    int paletteSelectorPosition() const override;
+    void showPalette(int selectorPosition, const QString& fileName) override;
+
+    ColorValue shownColor() const { return shownColor_; }
+    int fullHeight() const { return fullHeight_; }
+
+    CurrentColorEditors* editors() const { return editors_; }
+    ColorWheelFrame* wheel() const { return wheel_; }
+    PaletteView* palette() const { return palette_; }
+    SchemeDesigner* scheme() const { return scheme_; }
+    ConversionPanel* converter() const { return converter_; }
+    QToolBar* toolbar() const { return tlbTool_; }
+
+    // Window commands.
+    void toggleOnTop();
+    void togglePaletteOnly();
+    void snapToWebSafe();
+    void showColorDialog();
+    void popUpEditMenuOverSwatch(const QPoint& globalPos);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildToolbar();
+    void wireCommands();
+    void build();
+    void placeWindow();
+    void shutdown();
+    QString dataPath(const QString& fileName) const;
+    QAction* addMenuEntry(QWidget* parentMenu, const struct MenuEntry& entry);
+
+    Platform& platform_;
+    QWidget* central_ = nullptr;
+    QToolBar* tlbTool_ = nullptr;
+    CurrentColorEditors* editors_ = nullptr;
+    ColorWheelFrame* wheel_ = nullptr;
+    PaletteView* palette_ = nullptr;
+    SchemeDesigner* scheme_ = nullptr;
+    ConversionPanel* converter_ = nullptr;
+    QHash<QString, QAction*> actions_;
+    QHash<QString, QMenu*> menus_;
+
+    ColorValue shownColor_ = kWhite;
+    int fullHeight_ = 0;
+    int addToCount_ = 0;
+    bool shutDown_ = false;
+    bool placedWithFrame_ = false;
+};
+
+// The program-wide current colour, for windows that read it when they open.
+extern ColorValue curColor;
+
+} // namespace prismara

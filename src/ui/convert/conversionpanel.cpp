@@ -1,0 +1,260 @@
+// conversionpanel.cpp - the colour conversion panel: one table-driven row set for five models.
+#include "ui/convert/conversionpanel.h"
+
+#include "widgets/colorhub.h"
+#include "platform/platform.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTabBar>
+
+#include <algorithm>
+
+namespace prismara {
+
+namespace {
+
+// Designed positions are in twips relative to the panel, 15 twips to a pixel.
+constexpr int px(int twips) { return twips / 15; }
+
+constexpr std::array<int, 4> kLetterTops{90, 495, 885, 1290};
+constexpr std::array<int, 4> kSliderTops{90, 495, 900, 1305};
+constexpr std::array<int, 4> kValueTops{30, 435, 840, 1245};
+constexpr std::array<int, 3> kLinkTops{90, 487, 885};
+constexpr int kLetterLeft = 270;
+constexpr int kSliderLeft = 465;
+constexpr int kSliderWidth = 2775;
+constexpr int kValueLeft = 3300;
+constexpr int kValueWidth = 495;
+constexpr int kApplyLeft = 1650;
+constexpr int kCloseLeft = 2835;
+constexpr int kButtonTop = 2160;
+
+// Sizes the design leaves to the toolkit, in pixels.
+// The letters are centred on their designed place, with room either side for "Cb" and "Cr"
+// (the link boxes they could touch show on the RGB tab only, whose letters are single).
+constexpr int kLetterWidth = 16;
+constexpr int kLetterX = px(kLetterLeft) + 3 - kLetterWidth / 2;
+constexpr int kRowHeight = 16;   // letter, slider and link box share one centre line
+constexpr int kValueHeight = 22;
+constexpr int kLinkSize = 16;
+constexpr int kButtonWidth = 73;
+constexpr int kButtonHeight = 23;
+// The model tabs hang below the rows, between the last row and the buttons, across the panel.
+constexpr QRect kTabs(2, 110, 267, 24);
+
+QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+} // namespace
+
+ConversionPanel::ConversionPanel(ColorHub& hub, QWidget* parent) : QFrame(parent), hub_(hub)
+{
+    setObjectName("picColorConverter");
+    // Raised and opaque: the panel lies over the palette grid, which must not show through.
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setLineWidth(1);
+    setAutoFillBackground(true);
+
+    tabModels_ = new QTabBar(this);
+    tabModels_->setObjectName("tabModels");
+    tabModels_->setShape(QTabBar::RoundedSouth);
+    tabModels_->setDrawBase(true);
+    tabModels_->setExpanding(false);
+    for (const ModelTab& tab : ModelTabs())
+        tabModels_->addTab(text(tab.caption));
+    tabModels_->setCurrentIndex(static_cast<int>(kRgbTab));
+    tabModels_->setGeometry(kTabs);
+
+    for (std::size_t r = 0; r < kRows; ++r) {
+        const QString n = QString::number(r);
+        lblCp_[r] = new QLabel(this);
+        lblCp_[r]->setObjectName("lblCp" + n);
+        lblCp_[r]->setGeometry(kLetterX, px(kLetterTops[r]), kLetterWidth, kRowHeight);
+        lblCp_[r]->setAlignment(Qt::AlignCenter);
+
+        sldVal_[r] = new QSlider(Qt::Horizontal, this);
+        sldVal_[r]->setObjectName("sldVal" + n);
+        sldVal_[r]->setMinimum(0);
+        sldVal_[r]->setFocusPolicy(Qt::StrongFocus); // a click makes it the active slider
+        sldVal_[r]->setGeometry(px(kSliderLeft), px(kSliderTops[r]), px(kSliderWidth), kRowHeight);
+        sldVal_[r]->installEventFilter(this);
+        connect(sldVal_[r], &QSlider::valueChanged, this, [this, r] { sliderChanged(r); });
+
+        txtval_[r] = new QLineEdit(this);
+        txtval_[r]->setObjectName("txtval" + n);
+        txtval_[r]->setReadOnly(true); // shows the slider; never read back
+        txtval_[r]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        txtval_[r]->setGeometry(px(kValueLeft), px(kValueTops[r]), px(kValueWidth), kValueHeight);
+        txtval_[r]->setText("0");
+    }
+    for (std::size_t r = 0; r < kLinks; ++r) {
+        chklockmove_[r] = new QCheckBox(this);
+        chklockmove_[r]->setObjectName("chklockmove" + QString::number(r));
+        chklockmove_[r]->setGeometry(0, px(kLinkTops[r]), kLinkSize, kLinkSize);
+    }
+
+    cmdApply_ = new QPushButton("&OK", this);
+    cmdApply_->setObjectName("cmdApply");
+    cmdApply_->setGeometry(px(kApplyLeft), px(kButtonTop), kButtonWidth, kButtonHeight);
+    cmdClose_ = new QPushButton("&Cancel", this);
+    cmdClose_->setObjectName("cmdClose");
+    cmdClose_->setGeometry(px(kCloseLeft), px(kButtonTop), kButtonWidth, kButtonHeight);
+    connect(cmdApply_, &QPushButton::clicked, this, [this] { accept(); });
+    connect(cmdClose_, &QPushButton::clicked, this, [this] { cancel(); });
+
+    connect(tabModels_, &QTabBar::currentChanged, this, [this](int index) {
+        if (index >= 0)
+            applyTab(static_cast<std::size_t>(index));
+    });
+    hide();
+}
+
+ConversionPanel::~ConversionPanel() = default;
+
+std::size_t ConversionPanel::currentTab() const
+{
+    return static_cast<std::size_t>(std::max(0, tabModels_->currentIndex()));
+}
+
+cClrModels& ConversionPanel::model()
+{
+    if (!model_)
+        model_ = std::make_unique<cClrModels>();
+    return *model_;
+}
+
+ColorValue ConversionPanel::modelColor() const
+{
+    return model_ ? MakeColor(model_->rgbR(), model_->rgbG(), model_->rgbB()) : kBlack;
+}
+
+void ConversionPanel::open()
+{
+    clearLinks();
+    show();
+    raise();
+    openingColor_ = hub_.swatchColor();
+    cClrModels& m = model();
+    m.setRgbR(static_cast<std::uint8_t>(GetRed(openingColor_)));
+    m.setRgbG(static_cast<std::uint8_t>(GetGreen(openingColor_)));
+    m.setRgbB(static_cast<std::uint8_t>(GetBlue(openingColor_)));
+    // The tab on view when the panel was last closed stays on view.
+    applyTab(currentTab());
+}
+
+void ConversionPanel::applyTab(std::size_t index)
+{
+    const ModelTab& tab = ModelTabs()[index];
+    const bool rgb = index == kRgbTab;
+    Platform& platform = hub_.platform();
+    QWidget* window = hub_.window();
+    platform.suspendRepaint(window);
+
+    const bool fourthRow = tab.rows == kRows;
+    lblCp_[3]->setVisible(fourthRow);
+    sldVal_[3]->setVisible(fourthRow);
+    txtval_[3]->setVisible(fourthRow);
+
+    const bool wasSuspended = writeBackSuspended_;
+    writeBackSuspended_ = true;
+    // From 0, every slider set below reports a change and fills its text box.
+    for (QSlider* s : sldVal_)
+        s->setValue(0);
+    for (std::size_t r = 0; r < kRows; ++r) {
+        lblCp_[r]->setText(text(tab.letters[r]));
+        sldVal_[r]->setMaximum(r < tab.rows ? tab.maxima[r] : 0);
+    }
+    for (QCheckBox* c : chklockmove_)
+        c->setVisible(rgb);
+    const cClrModels& m = model();
+    for (std::size_t r = 0; r < tab.rows; ++r)
+        sldVal_[r]->setValue(tab.value[r](m));
+    if (rgb)
+        storeRgbPositions();
+    writeBackSuspended_ = wasSuspended;
+
+    platform.releaseRepaint(window);
+}
+
+void ConversionPanel::sliderChanged(std::size_t row)
+{
+    const bool rgb = currentTab() == kRgbTab;
+    // 1. The tab's sliders become the model's colour (not while the panel sets them itself).
+    if (!writeBackSuspended_)
+        writeBack();
+    // 2.
+    txtval_[row]->setText(QString::number(sldVal_[row]->value()));
+    // 3. Every view follows; colours made here are never recorded.
+    hub_.CurrentColorChanged(modelColor(), 0);
+    // 4.-5. Links work on the RGB tab only, and only from the slider the user is moving.
+    if (!rgb) {
+        clearLinks();
+    } else if (!writeBackSuspended_ && row < kLinks && static_cast<int>(row) == activeSlider_) {
+        moveLinked(row);
+        storeRgbPositions();
+    }
+}
+
+void ConversionPanel::writeBack()
+{
+    const ModelTab& tab = ModelTabs()[currentTab()];
+    ModelTab::Positions positions{};
+    for (std::size_t r = 0; r < tab.rows; ++r)
+        positions[r] = std::clamp(sldVal_[r]->value(), 0, tab.maxima[r]);
+    tab.write(model(), positions);
+}
+
+void ConversionPanel::moveLinked(std::size_t row)
+{
+    if (!chklockmove_[row]->isChecked())
+        return;
+    const int delta = sldVal_[row]->value() - lastRgb_[row];
+    for (std::size_t j = 0; j < kLinks; ++j) {
+        if (j == row || !chklockmove_[j]->isChecked())
+            continue;
+        // A linked channel stops at the end of its range rather than leaving it.
+        QSlider* other = sldVal_[j];
+        other->setValue(std::clamp(other->value() + delta, other->minimum(), other->maximum()));
+    }
+}
+
+void ConversionPanel::storeRgbPositions()
+{
+    for (std::size_t r = 0; r < kLinks; ++r)
+        lastRgb_[r] = sldVal_[r]->value();
+}
+
+void ConversionPanel::clearLinks()
+{
+    for (QCheckBox* c : chklockmove_)
+        c->setChecked(false);
+}
+
+void ConversionPanel::accept()
+{
+    hide();
+    clearLinks();
+}
+
+void ConversionPanel::cancel()
+{
+    hub_.CurrentColorChanged(openingColor_, 0);
+    hide();
+    clearLinks();
+}
+
+bool ConversionPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn && currentTab() == kRgbTab) {
+        for (std::size_t r = 0; r < kLinks; ++r)
+            if (watched == sldVal_[r])
+                activeSlider_ = static_cast<int>(r);
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+} // namespace prismara

@@ -1,0 +1,77 @@
+// conversionpanel.h - the colour conversion panel (picColorConverter) over the palette grid.
+//
+// Sliders edit the current colour in one of five models (RGB, HSL, CMY, CMYK, YCbCr); the main
+// window follows every movement live, and nothing the panel does is added to the recent colours.
+// Indexed controls carry their index in the object name: lblCp0..lblCp3, sldVal0..sldVal3,
+// txtval0..txtval3, chklockmove0..chklockmove2; the others are tabModels, cmdApply and cmdClose.
+#pragma once
+
+#include "core/colour/clrmodels.h"
+#include "core/colour/colorvalue.h"
+#include "core/convert/modeltab.h"
+
+#include <QFrame>
+
+#include <array>
+#include <memory>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSlider;
+class QTabBar;
+
+namespace prismara {
+
+class ColorHub;
+
+class ConversionPanel : public QFrame
+{
+    Q_OBJECT
+public:
+    ConversionPanel(ColorHub& hub, QWidget* parent);
+    ~ConversionPanel() override;
+
+    // Opens the panel for the current colour; on an open panel it reloads it, and the colour
+    // that "&Cancel" goes back to becomes the current one.
+    void open();
+
+    // Index into ModelTabs() of the tab on view.
+    std::size_t currentTab() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    static constexpr std::size_t kRows = ModelTab::kMaxRows;
+    static constexpr std::size_t kLinks = 3;
+
+    cClrModels& model();
+    ColorValue modelColor() const;
+    void applyTab(std::size_t index);
+    void sliderChanged(std::size_t row);
+    void writeBack();
+    void moveLinked(std::size_t row);
+    void storeRgbPositions();
+    void clearLinks();
+    void accept();
+    void cancel();
+
+    ColorHub& hub_;
+    QTabBar* tabModels_;
+    std::array<QLabel*, kRows> lblCp_{};
+    std::array<QSlider*, kRows> sldVal_{};
+    std::array<QLineEdit*, kRows> txtval_{};
+    std::array<QCheckBox*, kLinks> chklockmove_{};
+    QPushButton* cmdApply_;
+    QPushButton* cmdClose_;
+
+    std::unique_ptr<cClrModels> model_;  // created when first needed
+    ColorValue openingColor_ = kWhite;   // what "&Cancel" restores
+    bool writeBackSuspended_ = false;    // set while the panel moves its own sliders
+    int activeSlider_ = -1;              // RGB row that last received the focus
+    std::array<int, kLinks> lastRgb_{};  // RGB slider positions after the last active move
+};
+
+} // namespace prismara

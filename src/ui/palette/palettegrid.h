@@ -1,0 +1,71 @@
+// palettegrid.h - the 216 colour cells of the palette view (lblcor) and the selection frame
+// around the cell last clicked (shpSelect), as one widget that paints them and maps a point to
+// a cell.
+#pragma once
+
+#include "core/colour/colorvalue.h"
+#include "core/palette/palettepage.h"
+
+#include <QWidget>
+
+#include <array>
+
+namespace prismara {
+
+class PaletteGrid : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int kCells = PalettePage::kCells;
+    // Cells are 18 x 15 pixels placed at a pitch of 17 x 14, so neighbours share their edge.
+    static constexpr int kCellWidth = 18;
+    static constexpr int kCellHeight = 15;
+    static constexpr int kPitchX = kCellWidth - 1;
+    static constexpr int kPitchY = kCellHeight - 1;
+    // Cell 0 lies this far in from the widget's origin; the frame reaches out as far.
+    static constexpr int kMargin = 2;
+
+    explicit PaletteGrid(QWidget* parent);
+
+    // All cells' colours at once; only the cells that change are repainted.
+    void setColors(const std::array<ColorValue, kCells>& colors);
+    ColorValue cellColor(int index) const;
+
+    // Cell i in widget coordinates: column i div 12, row i mod 12.
+    static QRect cellRect(int index);
+    // The cell under `pos` (widget coordinates), -1 for none. On a shared edge the cell to the
+    // right or below wins.
+    static int cellAt(QPoint pos);
+
+    // The selection frame: 4 pixels wider and higher than a cell, 2 pixels up and left of it.
+    void showSelection(int index);
+    void hideSelection();
+    bool selectionVisible() const { return selected_ >= 0; }
+    int selectedCell() const { return selected_; }
+    static QRect selectionRect(int index);
+
+    QSize sizeHint() const override;
+
+signals:
+    // Mouse up after a press on a cell, either button; the cell is the one pressed.
+    void cellReleased(int index, Qt::MouseButton button, const QPoint& globalPos);
+    // A left double click on a cell.
+    void cellDoubleClicked(int index);
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    static std::size_t slot(int index) { return static_cast<std::size_t>(index); }
+
+    std::array<ColorValue, kCells> colors_{};
+    int selected_ = -1;
+    int pressed_ = -1;
+    Qt::MouseButton pressedButton_ = Qt::NoButton;
+};
+
+} // namespace prismara

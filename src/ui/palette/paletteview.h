@@ -1,0 +1,106 @@
+// paletteview.h - the palette selector, the 216-cell palette grid and the palette commands.
+#pragma once
+
+#include "core/colour/colorvalue.h"
+#include "core/palette/palettestore.h"
+
+#include <QWidget>
+
+#include <string>
+#include <vector>
+
+class QAction;
+class QComboBox;
+
+namespace prismara {
+
+class ColorHub;
+class PaletteGrid;
+
+class PaletteView : public QWidget
+{
+    Q_OBJECT
+public:
+    PaletteView(ColorHub& hub, QWidget* parent);
+
+    // cmbChart: the window places it in the toolbar row.
+    QComboBox* chartSelector() const { return cmbChart_; }
+    // lblcor and shpSelect.
+    PaletteGrid* grid() const { return grid_; }
+
+    // Window build: lay out the grid cells and hide the selection frame.
+    void buildGrid();
+    // Re-reads the index into the selector, selects its first entry (showing that palette at
+    // page 1) and rebuilds "Add This Color To". Problems with the index are shown once.
+    void ShowChartMenu();
+    // Shows page 1 of the palette selected in cmbChart.
+    void showSelectedFirstPage();
+    // Shows `page` (1-based) of a palette file; page 1 recounts the palette, other pages use the
+    // count of the last page-1 display.
+    void ShowColorChart(const QString& fileName, int page);
+    // Rebuilds the "Add This Color To" submenu from the index as last read: one item per palette
+    // of flag "0" or "1", in index order.
+    void ShowAddTo();
+
+    // Appends a colour the user chose to the recent colours (re-showing them when on view).
+    void recordRecent(ColorValue color);
+    // The current colour has become `color`: drop the cell selection unless it is that cell's.
+    void currentColorShown(ColorValue color);
+    // Hides the selection frame and disables "&Delete Selected Color".
+    void dropSelection();
+
+    ColorValue lastChartColor() const { return lastChartColor_; }
+
+    // The selector position (0-based) and choosing one (shows that palette at page 1, as a
+    // click in the selector does). Used by the screen picker when it ends.
+    int selectorPosition() const;
+    void selectPosition(int position);
+
+    // State of the page on view.
+    int curPage() const { return curPage_; }
+    int chartPages() const { return chartPages_; }
+    int chartColorCount() const { return chartColorCount_; }
+    int selColorRec() const { return selColorRec_; }
+    QString shownFile() const;
+    const PaletteStore& store() const { return store_; }
+
+    // The palette commands, as the menu entries and toolbar buttons run them.
+    void newColorPalette();
+    void addThisColorTo(int item);
+    void deleteSelectedColor();
+    void deleteCurrentPalette();
+    void clearDuplicateColors();
+    void clearAllColors();
+    void showPreviousPage();
+    void showNextPage();
+
+private:
+    void chartSelected(int position);
+    void applyKindRules(int position);
+    void showPage(int page);
+    void cellReleased(int index, Qt::MouseButton button, const QPoint& globalPos);
+    void popUpEditMenu(const QPoint& globalPos);
+    void connectAction(const char* name, void (PaletteView::*command)());
+    void setActionEnabled(const char* name, bool enabled) const;
+    ChartKind selectedKind() const;
+    QString selectedName() const;
+    // Shows a failed operation's message; true when the operation succeeded.
+    bool succeeded(const QString& title, const StoreResult& result);
+    void reportIndexProblems(const StoreResult& read);
+
+    ColorHub& hub_;
+    PaletteStore store_;
+    QComboBox* cmbChart_;
+    PaletteGrid* grid_;
+    std::vector<std::string> addToFiles_;
+    std::vector<QAction*> addToItems_; // items 1.. of "Add This Color To"; item 0 is the window's
+    std::string shownFile_;
+    std::string lastIndexError_;
+    ColorValue lastChartColor_ = -1;
+    int curPage_ = 1;
+    int chartPages_ = 1;
+    int chartColorCount_ = 0;
+    int selColorRec_ = 0;
+};
+
+} // namespace prismara

@@ -1,0 +1,74 @@
+// frmpick.h - the small tool window of the screen picker ("Pick&Save Color"): the colour under
+// the pointer, the palette picked colours are saved to, continuous picking and Stop.
+#pragma once
+
+#include "core/colour/colorvalue.h"
+#include "core/palette/pickerrules.h"
+
+#include <QWidget>
+
+#include <filesystem>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace prismara {
+
+class ColorSwatch;
+class Platform;
+
+class FrmPick : public QWidget
+{
+    Q_OBJECT
+public:
+    // Opening: topmost, then "Save To:" filled (the entry of selector position pickStartChart
+    // preselected), then "Pick colors continuously" from the setting "autostop".
+    FrmPick(Platform& platform, int pickStartChart, QWidget* parent = nullptr);
+
+    // Fills "Save To:" from the palette index of `folder`.
+    void ShowSaveChart(const std::filesystem::path& folder, int pickStartChart);
+
+    // The palette file picked colours go to; "" when no palette can take them.
+    QString pickSaveFile() const;
+    // The chosen entry (its selector position at opening and file), nullptr when none.
+    const SaveTarget* chosenTarget() const;
+    bool continuous() const;
+
+    // Shows a colour in the swatch and as hex and decimal text.
+    void showColor(ColorValue color);
+
+    // Closes the window without asking for Stop (picking has ended).
+    void closeQuietly();
+
+    QComboBox* saveTo() const { return cmbSaveTo_; }
+
+signals:
+    // "&Stop", Esc, or the window's close button.
+    void stopRequested();
+    // The pointer came over this window.
+    void pointerEntered();
+
+protected:
+    void enterEvent(QEnterEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void readAutoStop();
+    void saveAutoStop(bool ticked);
+
+    Platform& platform_;
+    QComboBox* cmbSaveTo_;
+    ColorSwatch* lblcor_;
+    QLineEdit* txtHex_;
+    QLineEdit* txtRgb_;
+    QCheckBox* check1_;
+    QPushButton* cmdStop_;
+    std::vector<SaveTarget> targets_;
+    bool closing_ = false;
+};
+
+} // namespace prismara

@@ -1,0 +1,132 @@
+// screenpicker.cpp - starting, picking and stopping.
+#include "ui/picker/screenpicker.h"
+
+#include "widgets/colorhub.h"
+#include "ui/picker/frmgetcolor.h"
+#include "ui/picker/frmpick.h"
+#include "core/palette/palettefile.h"
+#include "core/palette/palettestore.h"
+#include "platform/platform.h"
+
+#include <QAction>
+#include <QWidget>
+
+namespace prismara {
+
+namespace {
+const QString kPickerTitle = QStringLiteral("Screen Color Picker");
+}
+
+ScreenPicker::ScreenPicker(ColorHub& hub, QObject* parent) : QObject(parent), hub_(hub)
+{
+}
+
+ScreenPicker::~ScreenPicker()
+{
+    delete getColor_; // takes frmpick with it
+}
+
+bool ScreenPicker::active() const { return !getColor_.isNull(); }
+
+FrmGetColor* ScreenPicker::getColorWindow() const { return getColor_; }
+
+FrmPick* ScreenPicker::pickWindow() const { return pick_; }
+
+bool ScreenPicker::start()
+{
+    Platform& platform = hub_.platform();
+    QWidget* main = hub_.window();
+    pickStartChart_ = hub_.paletteSelectorPosition();
+
+    // The main window must have left the screen before the screen is frozen. The clipboard is
+    // the user's and stays as it is.
+    main->hide();
+    platform.sleepAndProcessEvents(100);
+    const ScreenCapture capture = platform.captureScreen(main);
+    if (capture.image.isNull()) {
+        main->show();
+        const QString reason = capture.error.isEmpty()
+                                   ? QStringLiteral("The screen could not be captured.")
+                                   : capture.error;
+        platform.showError(main, kPickerTitle, reason);
+        emit finished();
+        return false;
+    }
+
+    getColor_ = new FrmGetColor(capture, platform.screenSizePixels().width());
+    getColor_->setFont(main->font());
+    pick_ = new FrmPick(platform, pickStartChart_, getColor_);
+
+    connect(getColor_, &FrmGetColor::colorUnderPointer, pick_, &FrmPick::showColor);
+    connect(getColor_, &FrmGetColor::picked, this, &ScreenPicker::pick);
+    connect(getColor_, &FrmGetColor::stopRequested, this, &ScreenPicker::cmdStop_Click);
+    connect(pick_, &FrmPick::stopRequested, this, &ScreenPicker::cmdStop_Click);
+    connect(pick_, &FrmPick::pointerEntered, getColor_, &FrmGetColor::hideSquare);
+
+    getColor_->showOverScreen();
+    pick_->show();
+    pick_->activateWindow();
+    return true;
+}
+
+void ScreenPicker::pick()
+{
+    if (!getColor_ || !pick_ || stopping_)
+        return;
+    Platform& platform = hub_.platform();
+    const ColorValue color = getColor_->pickedColor();
+    const SaveTarget* target = pick_->chosenTarget();
+    const StoreResult saved = AppendChartColor(platform.programFolder().toStdString(), target ? target->file : std::string(),
+                                               HtmlHex(color));
+    if (!saved) {
+        const QString what = target ? QString::fromStdString(saved.message())
+                                    : QStringLiteral("There is no palette to save the picked color to.");
+        platform.showError(pick_, kPickerTitle, what);
+    }
+    hub_.ClearSchemeSelection();
+    hub_.CurrentColorChanged(color, 1);
+    if (pick_ && !pick_->continuous())
+        cmdStop_Click();
+}
+
+void ScreenPicker::cmdStop_Click()
+{
+    if (stopping_ || !getColor_)
+        return;
+    stopping_ = true;
+    Platform& platform = hub_.platform();
+    std::string saveFile;
+    if (pick_) {
+        if (const SaveTarget* target = pick_->chosenTarget())
+            saveFile = target->file;
+        pick_->closeQuietly();
+    }
+    // Both windows go, and the frozen picture with them. This may run inside one of their own
+    // event handlers, so they are deleted once that has returned.
+    getColor_->hide();
+    getColor_->deleteLater();
+    getColor_ = nullptr;
+    pick_ = nullptr;
+
+    QWidget* main = hub_.window();
+    main->show();
+    main->activateWindow();
+
+    if (!saveFile.empty()) {
+        // The palette is found by its file name, whatever the records before it hold.
+        PaletteStore store(platform.programFolder().toStdString());
+        (void)store.readIndex();
+        const int position = SelectorPositionOf(store, saveFile);
+        hub_.showPalette(position, QString::fromLocal8Bit(saveFile.data(), static_cast<qsizetype>(saveFile.size())));
+    }
+
+    QWidget* converter = main->findChild<QWidget*>(QStringLiteral("picColorConverter"));
+    if (converter && converter->isVisible()) {
+        if (QAction* refresh = hub_.action(QStringLiteral("mnucon")))
+            refresh->trigger();
+    }
+    stopping_ = false;
+    emit finished();
+}
+
+} // namespace prismara

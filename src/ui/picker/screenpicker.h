@@ -1,0 +1,52 @@
+// screenpicker.h - one run of the screen picker: freeze the screen, follow the pointer, save
+// every picked colour to the chosen palette, and hand back to the main window at Stop.
+#pragma once
+
+#include "core/colour/colorvalue.h"
+
+#include <QObject>
+#include <QPointer>
+
+namespace prismara {
+
+class ColorHub;
+class FrmGetColor;
+class FrmPick;
+
+class ScreenPicker : public QObject
+{
+    Q_OBJECT
+public:
+    ScreenPicker(ColorHub& hub, QObject* parent = nullptr);
+    ~ScreenPicker() override;
+
+    // Starts picking: hides the main window, captures the screen and opens the picker windows.
+    // When the screen cannot be captured the main window comes back, the reason is shown once,
+    // and false is returned (finished() has then been emitted).
+    bool start();
+
+    // A click on the picture: saves pickedColor to the chosen palette and makes it the current
+    // colour; ends picking unless "Pick colors continuously" is ticked.
+    void pick();
+
+    // Ends picking: closes both windows, shows the main window with the chosen palette at page 1.
+    void cmdStop_Click();
+
+    bool active() const;
+    int pickStartChart() const { return pickStartChart_; }
+    FrmGetColor* getColorWindow() const;
+    FrmPick* pickWindow() const;
+
+signals:
+    // Picking has ended (stopped, or never started because the capture failed).
+    void finished();
+
+private:
+    ColorHub& hub_;
+    QPointer<FrmGetColor> getColor_;
+    QPointer<FrmPick> pick_;
+    int pickStartChart_ = 0;
+    bool stopping_ = false;
+};
+
+} // namespace prismara

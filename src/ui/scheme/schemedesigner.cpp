@@ -1,0 +1,422 @@
+// schemedesigner.cpp - the web colour scheme designer.
+#include "ui/scheme/schemedesigner.h"
+
+#include "widgets/colorhub.h"
+#include "platform/platform.h"
+#include "ui/scheme/frmcss.h"
+#include "ui/scheme/frmshowweb.h"
+#include "core/scheme/schemecode.h"
+#include "core/scheme/schemefiles.h"
+#include "ui/scheme/schemepanel.h"
+#include "core/scheme/schemestyles.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QListWidget>
+#include <QMenu>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QTabBar>
+#include <QToolBar>
+
+#include <string_view>
+
+namespace prismara {
+
+namespace {
+// Designed places inside the designer (the window's designed positions less 200 pixels).
+constexpr int kTabTop = 4;
+constexpr QPoint kPanels(4, 31);
+constexpr QRect kSchemeToolbar(356, 33, 36, 173);
+constexpr QRect kSchemeList(396, 33, 156, 150);
+constexpr QRect kDeleteButton(396, 186, 156, 23);
+constexpr QRect kLockBox(396, 212, 156, 19);
+constexpr int kPaneBottom = 236;
+
+// The pop-up entries that only the Web Links Color samples offer.
+constexpr std::string_view kWebLinksOnlyEntries[] = {"mnuViewCode",     "pop1sep1", "mnuCopyInline", "mnuCopyHtml",
+                                                      "mnuCopyExternal", "pop1sep2", "mnuShowweb"};
+
+QString qstr(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// A colour-scheme sheet: three stripes of colour on a page.
+void drawSheet(QPainter& p, const QRectF& r)
+{
+    p.setPen(QPen(QColor(70, 70, 70), 1));
+    p.setBrush(Qt::white);
+    p.drawRect(r);
+    const QColor stripes[] = {QColor(52, 120, 220), QColor(235, 150, 40), QColor(60, 170, 90)};
+    const qreal h = (r.height() - 4) / 3;
+    for (int i = 0; i < 3; ++i)
+        p.fillRect(QRectF(r.left() + 2, r.top() + 2 + i * h, r.width() - 4, h - 1), stripes[i]);
+}
+
+QIcon schemeToolbarIcon(const QString& tag)
+{
+    QPixmap pix(20, 20);
+    pix.fill(Qt::transparent);
+    QPainter p(&pix);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (tag == "SaveScheme") {
+        // A diskette with a colour-striped label.
+        QPainterPath body;
+        body.moveTo(2.5, 2.5);
+        body.lineTo(15.5, 2.5);
+        body.lineTo(17.5, 4.5);
+        body.lineTo(17.5, 17.5);
+        body.lineTo(2.5, 17.5);
+        body.closeSubpath();
+        p.setPen(QPen(QColor(30, 50, 90), 1));
+        p.setBrush(QColor(60, 95, 160));
+        p.drawPath(body);
+        p.setBrush(QColor(215, 220, 228));
+        p.drawRect(QRectF(6.5, 2.5, 7, 5));
+        p.fillRect(QRectF(10.5, 3.5, 2, 3), QColor(60, 95, 160));
+        drawSheet(p, QRectF(5.5, 10.5, 9, 7));
+    } else {
+        // A colour sheet struck out in red.
+        drawSheet(p, QRectF(3.5, 2.5, 11, 15));
+        p.setPen(QPen(QColor(210, 30, 30), 2.4, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(9, 9), QPointF(17, 17));
+        p.drawLine(QPointF(17, 9), QPointF(9, 17));
+    }
+    return QIcon(pix);
+}
+} // namespace
+
+SchemeDesigner::SchemeDesigner(ColorHub& hub, QMenu* popup, QWidget* parent)
+    : QWidget(parent), hub_(hub), popup_(popup)
+{
+    setObjectName("fraSchemeDesigner");
+    buildTabs();
+    buildSchemeCommands();
+    wirePopup();
+    for (std::size_t style = 0; style < panels_.size(); ++style)
+        refresh(style);
+}
+
+SchemeDesigner::~SchemeDesigner()
+{
+    // While the children go, their focus and selection changes must not reach the designer.
+    lstCorset_->removeEventFilter(this);
+    cmdDelItem_->removeEventFilter(this);
+    disconnect(lstCorset_, nullptr, this, nullptr);
+}
+
+void SchemeDesigner::buildTabs()
+{
+    // The pane under the tabs holds the panels and the saved-scheme commands.
+    auto* pane = new QFrame(this);
+    pane->setObjectName("fraSchemePane");
+    pane->setFrameShape(QFrame::StyledPanel);
+    pane->setFrameShadow(QFrame::Raised);
+
+    tabColor_ = new QTabBar(this);
+    tabColor_->setObjectName("tabColor");
+    tabColor_->setExpanding(false);
+    tabColor_->setDrawBase(false);
+    // Clicking a tab takes the focus, so the saved-scheme list loses its selection.
+    tabColor_->setFocusPolicy(Qt::StrongFocus);
+    for (const SchemeStyle& style : SchemeStyles::all())
+        tabColor_->addTab(QString::fromStdString(style.caption));
+    const QSize tabs = tabColor_->sizeHint();
+    tabColor_->setGeometry(2, kTabTop, tabs.width(), tabs.height());
+    const int paneTop = kTabTop + tabs.height() - 1;
+    pane->setGeometry(2, paneTop, 556, kPaneBottom - paneTop);
+    tabColor_->raise();
+
+    for (std::size_t style = 0; style < SchemeStyles::all().size(); ++style) {
+        auto* panel = new SchemePanel(style, this);
+        panel->move(kPanels);
+        connect(panel, &SchemePanel::samplePicked, this,
+                [this, panel](const QString& sample) { samplePicked(panel, sample); });
+        connect(panel, &SchemePanel::popupRequested, this, [this, panel](const QPoint& globalPos) {
+            showPopup(SchemeStyles::style(panel->style()).fullPopupMenu, globalPos);
+        });
+        panels_.push_back(panel);
+    }
+    connect(tabColor_, &QTabBar::currentChanged, this, [this] { switchStyle(); });
+}
+
+void SchemeDesigner::buildSchemeCommands()
+{
+    picSchemeTbar_ = new QWidget(this);
+    picSchemeTbar_->setObjectName("picSchemeTbar");
+    picSchemeTbar_->setGeometry(kSchemeToolbar);
+    tlbColorScheme_ = new QToolBar(picSchemeTbar_);
+    tlbColorScheme_->setObjectName("tlbColorScheme");
+    tlbColorScheme_->setOrientation(Qt::Vertical);
+    tlbColorScheme_->setMovable(false);
+    tlbColorScheme_->setIconSize(QSize(20, 20));
+    tlbColorScheme_->setGeometry(0, 0, kSchemeToolbar.width(), kSchemeToolbar.height());
+    struct Button
+    {
+        const char* tag;
+        const char* toolTip;
+    };
+    const Button buttons[] = {{"SaveScheme", "Save Current Color Scheme"}, {"DelScheme", "Delete Selected Color Scheme"}};
+    for (const Button& b : buttons) {
+        QAction* a = tlbColorScheme_->addAction(schemeToolbarIcon(b.tag), QString());
+        a->setObjectName(b.tag);
+        a->setProperty("toolbarTag", QString::fromLatin1(b.tag));
+        a->setToolTip(b.toolTip);
+        if (QWidget* button = tlbColorScheme_->widgetForAction(a)) {
+            button->setObjectName(b.tag);
+            // The list keeps its selection while a toolbar button is used.
+            button->setFocusPolicy(Qt::NoFocus);
+        }
+    }
+    saveButton_ = tlbColorScheme_->actions().at(0);
+    deleteButton_ = tlbColorScheme_->actions().at(1);
+    connect(tlbColorScheme_, &QToolBar::actionTriggered, this, [this](QAction* button) {
+        const QString tag = button->property("toolbarTag").toString();
+        if (tag == "SaveScheme")
+            SaveColorScheme();
+        else if (tag == "DelScheme")
+            deleteRememberedScheme();
+    });
+
+    lstCorset_ = new QListWidget(this);
+    lstCorset_->setObjectName("lstCorset");
+    lstCorset_->setGeometry(kSchemeList);
+    lstCorset_->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstCorset_->installEventFilter(this);
+    connect(lstCorset_, &QListWidget::itemSelectionChanged, this, [this] { schemeSelected(); });
+
+    cmdDelItem_ = new QPushButton("Delete This Scheme", this);
+    cmdDelItem_->setObjectName("cmdDelItem");
+    cmdDelItem_->setGeometry(kDeleteButton);
+    cmdDelItem_->installEventFilter(this);
+    connect(cmdDelItem_, &QPushButton::clicked, this, [this] { deleteRememberedScheme(); });
+
+    chkPause_ = new QCheckBox("Lock", this);
+    chkPause_->setObjectName("chkPause");
+    // Only the box and its caption take clicks; the box is no wider than they are.
+    chkPause_->setGeometry(kLockBox.left(), kLockBox.top(), chkPause_->sizeHint().width(), kLockBox.height());
+    connect(chkPause_, &QCheckBox::toggled, this, [this](bool checked) { lock(checked); });
+
+    setDeleteEnabled(false);
+}
+
+void SchemeDesigner::wirePopup()
+{
+    auto on = [this](const char* name, auto&& command) {
+        if (QAction* a = hub_.action(QString::fromLatin1(name)))
+            connect(a, &QAction::triggered, this, command);
+    };
+    auto copy = [this](std::string SchemeCode::*text) {
+        const SchemeCode code = SchemeCode::fromState(state_);
+        hub_.platform().clearClipboard();
+        hub_.platform().setClipboardText(QString::fromStdString(code.*text));
+    };
+    on("mnuSaveScheme", [this] { SaveColorScheme(); });
+    on("mnuViewCode", [this] { FrmCss::showCode(hub_.platform(), state_, hub_.window()); });
+    on("mnuCopyHtml", [copy] { copy(&SchemeCode::html); });
+    on("mnuCopyInline", [copy] { copy(&SchemeCode::inlineCss); });
+    on("mnuCopyExternal", [copy] { copy(&SchemeCode::externalCss); });
+    on("mnuShowweb", [this] {
+        FrmShowweb::showPreview(hub_.platform(), state_, hub_.window());
+        hub_.window()->activateWindow();
+    });
+}
+
+void SchemeDesigner::setUpPanels()
+{
+    // The first style's panel is on view; the others lie hidden at the same place.
+    for (std::size_t style = 0; style < panels_.size(); ++style) {
+        panels_[style]->move(kPanels);
+        panels_[style]->setVisible(style == SchemeStyles::kWebLinks);
+    }
+}
+
+void SchemeDesigner::fillSavedSchemes()
+{
+    fillList(SchemeStyles::kWebLinks);
+    // Selecting the first entry loads it; an empty list leaves nothing selected.
+    if (lstCorset_->count() > 0)
+        lstCorset_->setCurrentRow(0);
+}
+
+std::size_t SchemeDesigner::visibleStyle() const
+{
+    const QString caption = tabColor_->tabText(tabColor_->currentIndex());
+    return SchemeStyles::indexOf(caption.toStdString()).value_or(SchemeStyles::kWebLinks);
+}
+
+int SchemeDesigner::tabStripHeight() const { return kPaneBottom - kTabTop; }
+
+void SchemeDesigner::HtmlColor(ColorValue color)
+{
+    if (hub_.paletteOnly() || chkPause_->isChecked())
+        return;
+    const std::size_t style = visibleStyle();
+    const auto element = panels_[style]->selectedElement();
+    if (!element)
+        return;
+    state_.applyColor(style, *element, color);
+    refresh(style);
+}
+
+void SchemeDesigner::ClearSchemeSelection()
+{
+    fillingList_ = true;
+    lstCorset_->clearSelection();
+    fillingList_ = false;
+    setDeleteEnabled(false);
+}
+
+void SchemeDesigner::setDeleteEnabled(bool enabled)
+{
+    cmdDelItem_->setEnabled(enabled);
+    deleteButton_->setEnabled(enabled);
+}
+
+void SchemeDesigner::lock(bool locked)
+{
+    for (SchemePanel* panel : panels_)
+        panel->setOptionsEnabled(!locked);
+}
+
+void SchemeDesigner::refresh(std::size_t style) { panels_.at(style)->showLooks(state_); }
+
+SchemeFiles SchemeDesigner::filesOf(std::size_t style) const
+{
+    return SchemeFiles(std::filesystem::path(QFile::encodeName(hub_.platform().programFolder()).toStdString()), style);
+}
+
+void SchemeDesigner::switchStyle()
+{
+    const std::size_t style = visibleStyle();
+    fillList(style);
+    for (std::size_t i = 0; i < panels_.size(); ++i)
+        panels_[i]->setVisible(i == style);
+}
+
+void SchemeDesigner::fillList(std::size_t style)
+{
+    fillingList_ = true;
+    lstCorset_->clear();
+    for (const std::string& name : filesOf(style).names())
+        lstCorset_->addItem(QString::fromLocal8Bit(name.data(), static_cast<qsizetype>(name.size())));
+    fillingList_ = false;
+}
+
+void SchemeDesigner::reloadList(std::size_t style)
+{
+    fillList(style);
+    setDeleteEnabled(false);
+}
+
+void SchemeDesigner::schemeSelected()
+{
+    if (fillingList_)
+        return;
+    const QList<QListWidgetItem*> selected = lstCorset_->selectedItems();
+    if (selected.isEmpty())
+        return;
+    const int position = lstCorset_->row(selected.first());
+    hub_.dropPaletteSelection();
+    // The first scheme of a list can never be deleted.
+    setDeleteEnabled(position >= 1);
+    selSchemeIndex_ = position;
+    const std::size_t style = visibleStyle();
+    if (const auto record = filesOf(style).readRecord(static_cast<std::size_t>(position) + 1))
+        state_.loadRecord(style, *record);
+    refresh(style);
+}
+
+void SchemeDesigner::samplePicked(SchemePanel* panel, const QString& sample)
+{
+    const auto pick = state_.pickColor(panel->style(), sample.toStdString());
+    if (!pick)
+        return;
+    panel->selectElement(pick->element);
+    hub_.CurrentColorChanged(pick->color, 1);
+}
+
+void SchemeDesigner::showPopup(bool allEntries, const QPoint& globalPos)
+{
+    if (!popup_)
+        return;
+    auto setShown = [this](bool shown) {
+        for (std::string_view name : kWebLinksOnlyEntries) {
+            if (QAction* a = hub_.action(qstr(name)))
+                a->setVisible(shown);
+        }
+    };
+    if (!allEntries)
+        setShown(false);
+    popup_->exec(globalPos);
+    // The next pop-up starts complete.
+    setShown(true);
+}
+
+void SchemeDesigner::SaveColorScheme()
+{
+    const std::size_t style = visibleStyle();
+    const QString answer =
+        hub_.platform().inputText(hub_.window(), "Save This Color Scheme", "Save this color scheme as:");
+    const QByteArray bytes = answer.toLocal8Bit();
+    const auto name = SchemeFiles::nameFromAnswer(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (!name)
+        return;
+    fillingList_ = true;
+    lstCorset_->addItem(QString::fromLocal8Bit(name->data(), static_cast<qsizetype>(name->size())));
+    fillingList_ = false;
+    const SchemeFileResult result = filesOf(style).save(*name, state_.sourceColors(style));
+    if (!result.ok()) {
+        reportFailure("Save This Color Scheme", "saved", result);
+        reloadList(style);
+    }
+}
+
+void SchemeDesigner::deleteRememberedScheme()
+{
+    // The first scheme stays; the commands are never enabled for it.
+    if (selSchemeIndex_ < 1 || selSchemeIndex_ >= lstCorset_->count())
+        return;
+    const QString name = lstCorset_->item(selSchemeIndex_)->text();
+    const QString question = QString("Are you sure you want to delete color scheme \"%1\"?").arg(name);
+    if (!hub_.platform().askYesNo(hub_.window(), question, "Delete a color scheme"))
+        return;
+    fillingList_ = true;
+    delete lstCorset_->takeItem(selSchemeIndex_);
+    lstCorset_->clearSelection();
+    fillingList_ = false;
+    setDeleteEnabled(false);
+    const std::size_t style = visibleStyle();
+    const SchemeFileResult result = filesOf(style).remove(static_cast<std::size_t>(selSchemeIndex_));
+    if (!result.ok()) {
+        reportFailure("Delete a color scheme", "deleted", result);
+        reloadList(style);
+    }
+}
+
+void SchemeDesigner::reportFailure(const QString& title, const QString& what, const SchemeFileResult& result)
+{
+    const QString file = QFile::decodeName(QByteArray::fromStdString(result.file.string()));
+    hub_.platform().showError(hub_.window(), title,
+                              QString("The color scheme could not be %1: the file \"%2\" could not be written.")
+                                  .arg(what, file));
+}
+
+bool SchemeDesigner::eventFilter(QObject* watched, QEvent* event)
+{
+    // Leaving the list clears its selection. The list and its delete button count as one place,
+    // so that a click on the enabled button still reaches it and deletes the remembered scheme.
+    if (event->type() == QEvent::FocusOut && (watched == lstCorset_ || watched == cmdDelItem_)) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        const QWidget* next = QApplication::focusWidget();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && next != lstCorset_ &&
+            next != cmdDelItem_)
+            ClearSchemeSelection();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace prismara

@@ -1,0 +1,97 @@
+// schemedesigner.h - the web colour scheme designer: style tabs, mock-up panels, saved schemes.
+//
+// The designer owns the colours of every sample (a SchemeState); the panels only mirror them.
+// The visible style is always the one whose tab caption is selected in tabColor.
+#pragma once
+
+#include "core/colour/colorvalue.h"
+#include "core/scheme/schemestate.h"
+
+#include <QWidget>
+
+#include <cstddef>
+#include <vector>
+
+class QAction;
+class QCheckBox;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QTabBar;
+class QToolBar;
+
+namespace prismara {
+
+class ColorHub;
+class SchemeFiles;
+class SchemePanel;
+struct SchemeFileResult;
+
+class SchemeDesigner : public QWidget
+{
+    Q_OBJECT
+public:
+    // `popup` is mnuHtmlPop1, the menu the samples pop up.
+    SchemeDesigner(ColorHub& hub, QMenu* popup, QWidget* parent);
+    ~SchemeDesigner() override;
+
+    // Window build: stack the five panels in one place; fill the saved-scheme list of the
+    // first style and load its first scheme.
+    void setUpPanels();
+    void fillSavedSchemes();
+
+    // Gives `color` to the selected element of the visible style (unless palette-only or Lock).
+    void HtmlColor(ColorValue color);
+    // Drops the saved-scheme selection and disables both delete commands.
+    void ClearSchemeSelection();
+
+    // Height of the tab strip tabColor with the pane it heads, in pixels (the palette-only
+    // mode cuts it off).
+    int tabStripHeight() const;
+
+    // Scheme commands (pop-up menu and scheme toolbar).
+    void SaveColorScheme();
+    void deleteRememberedScheme();
+
+    const SchemeState& state() const { return state_; }
+    // The style on view, by its tab caption.
+    std::size_t visibleStyle() const;
+    // The list position of the scheme last loaded from the list.
+    int selSchemeIndex() const { return selSchemeIndex_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildTabs();
+    void buildSchemeCommands();
+    void wirePopup();
+    void switchStyle();
+    void fillList(std::size_t style);
+    void schemeSelected();
+    void samplePicked(SchemePanel* panel, const QString& sample);
+    void showPopup(bool allEntries, const QPoint& globalPos);
+    void setDeleteEnabled(bool enabled);
+    void lock(bool locked);
+    void refresh(std::size_t style);
+    void reloadList(std::size_t style);
+    void reportFailure(const QString& title, const QString& what, const SchemeFileResult& result);
+    SchemeFiles filesOf(std::size_t style) const;
+
+    ColorHub& hub_;
+    QMenu* popup_;
+    SchemeState state_;
+    QTabBar* tabColor_ = nullptr;
+    std::vector<SchemePanel*> panels_;
+    QWidget* picSchemeTbar_ = nullptr;
+    QToolBar* tlbColorScheme_ = nullptr;
+    QAction* saveButton_ = nullptr;
+    QAction* deleteButton_ = nullptr;
+    QListWidget* lstCorset_ = nullptr;
+    QPushButton* cmdDelItem_ = nullptr;
+    QCheckBox* chkPause_ = nullptr;
+    int selSchemeIndex_ = 0;
+    bool fillingList_ = false;
+};
+
+} // namespace prismara

@@ -1,0 +1,210 @@
+// schemepanel.cpp - one web-scheme style's panel, built from the style table and its layout.
+#include "ui/scheme/schemepanel.h"
+
+#include "ui/scheme/schemelayouts.h"
+#include "ui/scheme/schemesample.h"
+#include "core/scheme/schemestyles.h"
+
+#include <QButtonGroup>
+#include <QFrame>
+#include <QGroupBox>
+#include <QPainter>
+#include <QRadioButton>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include <map>
+
+namespace prismara {
+
+namespace {
+constexpr int kMargin = 3;
+constexpr int kGap = 4;
+constexpr int kPageBar = 12;   // the browser bar above the page content
+
+QString text(const std::string& s) { return QString::fromStdString(s); }
+} // namespace
+
+SchemePanel::SchemePanel(std::size_t style, QWidget* parent)
+    : QWidget(parent), style_(style), group_(new QButtonGroup(this))
+{
+    const SchemeStyle& table = SchemeStyles::style(style_);
+    setObjectName(text(table.panel));
+    resize(kWidth, kHeight);
+    group_->setExclusive(true);
+    buildOptions();
+    buildSamples();
+}
+
+QRect SchemePanel::pageRect() const
+{
+    const int optionsWidth = SchemeLayouts::forPanel(SchemeStyles::style(style_).panel).optionsWidth;
+    return {kMargin, kMargin, kWidth - 2 * kMargin - kGap - optionsWidth, kHeight - 2 * kMargin};
+}
+
+void SchemePanel::buildOptions()
+{
+    const SchemeStyle& table = SchemeStyles::style(style_);
+    const int optionsWidth = SchemeLayouts::forPanel(table.panel).optionsWidth;
+
+    auto* frame = new QFrame(this);
+    frame->setObjectName(text(table.optionFrame));
+    frame->setFrameShape(QFrame::StyledPanel);
+    frame->setFrameShadow(QFrame::Sunken);
+    frame->setGeometry(kWidth - kMargin - optionsWidth, kMargin, optionsWidth, kHeight - 2 * kMargin);
+    auto* column = new QVBoxLayout(frame);
+    column->setContentsMargins(4, 3, 3, 3);
+    column->setSpacing(0);
+    column->addStretch(1);
+
+    // Buttons of a sub-frame stand side by side under its caption.
+    std::map<std::string, QHBoxLayout*> groups;
+    for (std::size_t i = 0; i < table.elements.size(); ++i) {
+        const SchemeElement& element = table.elements[i];
+        QBoxLayout* into = column;
+        QWidget* owner = frame;
+        if (!element.groupFrame.empty()) {
+            auto found = groups.find(element.groupFrame);
+            if (found == groups.end()) {
+                auto* box = new QGroupBox(text(element.groupCaption), frame);
+                box->setObjectName(text(element.groupFrame));
+                auto* inner = new QHBoxLayout(box);
+                inner->setContentsMargins(5, 0, 2, 1);
+                inner->setSpacing(4);
+                column->addWidget(box);
+                column->addSpacing(3);
+                found = groups.emplace(element.groupFrame, inner).first;
+            }
+            into = found->second;
+            owner = found->second->parentWidget();
+        }
+        auto* button = new QRadioButton(text(element.caption), owner);
+        button->setObjectName(text(element.optionName));
+        if (!element.toolTip.empty())
+            button->setToolTip(text(element.toolTip));
+        into->addWidget(button);
+        group_->addButton(button, static_cast<int>(i));
+        options_.push_back(button);
+    }
+    for (auto& group : groups)
+        group.second->addStretch(1);
+    column->addStretch(1);
+}
+
+void SchemePanel::buildSamples()
+{
+    const SchemeStyle& table = SchemeStyles::style(style_);
+    const PanelLayout& layout = SchemeLayouts::forPanel(table.panel);
+    const QRect content = pageRect().adjusted(1, kPageBar + 1, -1, -1);
+
+    // The samples sit on their own frame where the style has one, else on the panel itself.
+    QWidget* holder = this;
+    QPoint origin = content.topLeft();
+    if (!table.sampleFrame.empty()) {
+        holder = new QWidget(this);
+        holder->setObjectName(text(table.sampleFrame));
+        holder->setGeometry(content);
+        origin = QPoint(0, 0);
+    }
+
+    samples_.assign(table.samples.size(), nullptr);
+    auto place = [&](const SampleGeometry& row) {
+        const auto index = table.sampleIndex(row.name);
+        if (!index || samples_[*index])
+            return;
+        SampleGeometry at = row;
+        at.rect.translate(origin);
+        auto* sample = new SchemeSample(at, holder);
+        samples_[*index] = sample;
+        connect(sample, &SchemeSample::released, this,
+                [this, sample](Qt::MouseButton button, const QPoint& globalPos) { sampleReleased(sample, button, globalPos); });
+        connect(sample, &SchemeSample::clicked, this, [this, sample] { sampleClicked(sample); });
+    };
+    for (const SampleGeometry& row : layout.samples)
+        place(row);
+    // A sample the layout does not place still exists, without a place on the page.
+    for (std::size_t i = 0; i < table.samples.size(); ++i) {
+        if (!samples_[i]) {
+            const SampleGeometry hidden{table.samples[i].name.c_str(), QRect()};
+            place(hidden);
+            samples_[i]->hide();
+        }
+    }
+}
+
+std::optional<std::size_t> SchemePanel::selectedElement() const
+{
+    for (std::size_t i = 0; i < options_.size(); ++i) {
+        if (options_[i]->isChecked())
+            return i;
+    }
+    return std::nullopt;
+}
+
+void SchemePanel::selectElement(std::size_t element)
+{
+    if (element < options_.size())
+        options_[element]->setChecked(true);
+}
+
+void SchemePanel::setOptionsEnabled(bool enabled)
+{
+    for (QRadioButton* button : options_)
+        button->setEnabled(enabled);
+}
+
+void SchemePanel::showLooks(const SchemeState& state)
+{
+    const std::vector<SampleLook>& looks = state.looks(style_);
+    for (std::size_t i = 0; i < samples_.size() && i < looks.size(); ++i) {
+        const SampleLook& look = looks[i];
+        samples_[i]->showLook(look.backColor, look.foreColor, look.borderColor, QString::fromLocal8Bit(look.caption));
+    }
+}
+
+void SchemePanel::sampleReleased(SchemeSample* sample, Qt::MouseButton button, const QPoint& globalPos)
+{
+    if (button == Qt::RightButton) {
+        emit popupRequested(globalPos);
+        return;
+    }
+    const auto pick = SchemeStyles::style(style_).findPick(sample->objectName().toStdString());
+    if (pick && pick->pick->trigger == PickTrigger::ButtonRelease)
+        emit samplePicked(sample->objectName());
+}
+
+void SchemePanel::sampleClicked(SchemeSample* sample)
+{
+    const auto pick = SchemeStyles::style(style_).findPick(sample->objectName().toStdString());
+    if (pick && pick->pick->trigger == PickTrigger::PrimaryClick)
+        emit samplePicked(sample->objectName());
+}
+
+void SchemePanel::paintEvent(QPaintEvent*)
+{
+    // A small browser window around the mock-up: a bar with three dots and an address field.
+    QPainter p(this);
+    const QRect page = pageRect();
+    p.fillRect(page, Qt::white);
+    const QRect bar(page.left() + 1, page.top() + 1, page.width() - 2, kPageBar);
+    QLinearGradient shade(bar.topLeft(), bar.bottomLeft());
+    shade.setColorAt(0, QColor(244, 244, 244));
+    shade.setColorAt(1, QColor(218, 218, 218));
+    p.fillRect(bar, shade);
+    p.setPen(QColor(150, 150, 150));
+    p.drawRect(page.adjusted(0, 0, -1, -1));
+    p.drawLine(bar.bottomLeft(), bar.bottomRight());
+
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor dots[] = {QColor(236, 95, 87), QColor(245, 189, 46), QColor(40, 200, 64)};
+    for (int i = 0; i < 3; ++i) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(dots[i]);
+        p.drawEllipse(QPointF(bar.left() + 6.5 + i * 7, bar.center().y() + 0.5), 2.5, 2.5);
+    }
+    p.setPen(QColor(175, 175, 175));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(QRectF(bar.left() + 28.5, bar.top() + 2.5, bar.width() - 35, bar.height() - 5), 2, 2);
+}
+
+} // namespace prismara

@@ -1,0 +1,67 @@
+// schemepanel.h - the panel of one web-scheme style: its option buttons and its mock-up page.
+//
+// One class serves every style: the buttons come from the style's elements, the samples from
+// the style's samples placed by its layout table (schemelayouts.h).
+#pragma once
+
+#include "core/scheme/schemestate.h"
+
+#include <QWidget>
+
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+class QButtonGroup;
+class QRadioButton;
+
+namespace prismara {
+
+class SchemeSample;
+
+class SchemePanel : public QWidget
+{
+    Q_OBJECT
+public:
+    // Width and height of every panel, in pixels.
+    static constexpr int kWidth = 345;
+    static constexpr int kHeight = 199;
+
+    SchemePanel(std::size_t style, QWidget* parent);
+
+    std::size_t style() const { return style_; }
+
+    // The selected element, tested in element order; nullopt when no button is selected.
+    std::optional<std::size_t> selectedElement() const;
+    // Selects an element's button, also while the buttons are disabled.
+    void selectElement(std::size_t element);
+    void setOptionsEnabled(bool enabled);
+
+    // Shows the looks of this panel's style.
+    void showLooks(const SchemeState& state);
+
+    // The rectangle of the mock-up page (its frame included), in panel coordinates.
+    QRect pageRect() const;
+
+signals:
+    // A sample was clicked in the way that picks it.
+    void samplePicked(const QString& sample);
+    // The right button was let go over a sample.
+    void popupRequested(const QPoint& globalPos);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void buildOptions();
+    void buildSamples();
+    void sampleReleased(SchemeSample* sample, Qt::MouseButton button, const QPoint& globalPos);
+    void sampleClicked(SchemeSample* sample);
+
+    std::size_t style_;
+    QButtonGroup* group_;
+    std::vector<QRadioButton*> options_;   // element order
+    std::vector<SchemeSample*> samples_;   // the style's sample order
+};
+
+} // namespace prismara

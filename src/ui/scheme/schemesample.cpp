@@ -1,0 +1,128 @@
+// schemesample.cpp - a sample control of a web-scheme mock-up.
+#include "ui/scheme/schemesample.h"
+
+#include "widgets/colorswatch.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPolygonF>
+
+namespace prismara {
+
+namespace {
+// Height of a table's caption row, where the table's text label sits.
+constexpr int kTableCaptionRow = 19;
+constexpr int kTableBodyRows = 2;
+constexpr int kTableColumns = 3;
+} // namespace
+
+SchemeSample::SchemeSample(const SampleGeometry& geometry, QWidget* parent)
+    : QLabel(parent), shape_(geometry.shape), outlined_(geometry.outlined)
+{
+    setObjectName(QString::fromLatin1(geometry.name));
+    setGeometry(geometry.rect);
+    setAlignment(geometry.alignment);
+    setIndent(geometry.indent);
+    setWordWrap(geometry.wrap);
+    QFont f = font();
+    if (geometry.pointSize > 0)
+        f.setPointSizeF(geometry.pointSize);
+    f.setBold(geometry.bold);
+    f.setUnderline(geometry.underline);
+    setFont(f);
+    setAutoFillBackground(shape_ == SampleShape::Area);
+    // A table frame lies over its table; clicks reach the table's labels beneath.
+    setAttribute(Qt::WA_TransparentForMouseEvents, shape_ == SampleShape::TableGrid);
+    showLook(kWhite, kBlack, kBlack, QString());
+}
+
+void SchemeSample::showLook(ColorValue backColor, ColorValue foreColor, ColorValue borderColor, const QString& caption)
+{
+    back_ = backColor;
+    fore_ = foreColor;
+    border_ = borderColor;
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, toQColor(back_));
+    pal.setColor(QPalette::WindowText, toQColor(fore_));
+    setPalette(pal);
+    if (text() != caption)
+        setText(caption);
+    update();
+}
+
+QColor SchemeSample::backQColor() const { return toQColor(back_); }
+QColor SchemeSample::foreQColor() const { return toQColor(fore_); }
+QColor SchemeSample::borderQColor() const { return toQColor(border_); }
+
+void SchemeSample::paintEvent(QPaintEvent* event)
+{
+    if (shape_ == SampleShape::Area) {
+        QLabel::paintEvent(event);
+        if (outlined_) {
+            QPainter edge(this);
+            edge.setPen(QColor(0, 0, 0, 70));
+            edge.drawRect(rect().adjusted(0, 0, -1, -1));
+        }
+        return;
+    }
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor fill = toQColor(back_);
+    const QRectF r = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
+    p.setPen(QPen(fill.darker(135), 1.2));
+    p.setBrush(fill);
+    switch (shape_) {
+    case SampleShape::Circle:
+        p.drawEllipse(r);
+        break;
+    case SampleShape::RoundedBox:
+        p.drawRoundedRect(r, r.width() / 5, r.height() / 5);
+        break;
+    case SampleShape::Diamond:
+        p.drawPolygon(QPolygonF({QPointF(r.center().x(), r.top()), QPointF(r.right(), r.center().y()),
+                                 QPointF(r.center().x(), r.bottom()), QPointF(r.left(), r.center().y())}));
+        break;
+    case SampleShape::TableGrid: {
+        p.setRenderHint(QPainter::Antialiasing, false);
+        const QColor line = toQColor(border_);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(line, 2));
+        p.drawRect(QRect(rect()).adjusted(1, 1, -1, -1));
+        p.setPen(QPen(line, 1));
+        const int left = 2;
+        const int right = width() - 3;
+        const int bottom = height() - 3;
+        p.drawLine(left, kTableCaptionRow, right, kTableCaptionRow);
+        const int rowHeight = (bottom - kTableCaptionRow) / kTableBodyRows;
+        for (int row = 1; row < kTableBodyRows; ++row)
+            p.drawLine(left, kTableCaptionRow + row * rowHeight, right, kTableCaptionRow + row * rowHeight);
+        for (int column = 1; column < kTableColumns; ++column) {
+            const int x = left + column * (right - left) / kTableColumns;
+            p.drawLine(x, kTableCaptionRow, x, bottom);
+        }
+        break;
+    }
+    case SampleShape::Area:
+        break;
+    }
+}
+
+void SchemeSample::mousePressEvent(QMouseEvent* event)
+{
+    // Accepting the press makes the release come here.
+    primaryPressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void SchemeSample::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = event->button() == Qt::LeftButton && primaryPressed_ && rect().contains(event->position().toPoint());
+    if (event->button() == Qt::LeftButton)
+        primaryPressed_ = false;
+    event->accept();
+    emit released(event->button(), event->globalPosition().toPoint());
+    if (click)
+        emit clicked();
+}
+
+} // namespace prismara

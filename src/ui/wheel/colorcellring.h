@@ -1,0 +1,67 @@
+// colorcellring.h - the twelve colour cells of the wheel or of the square, with their markers,
+// as one widget that paints them and maps a point to a cell.
+#pragma once
+
+#include "core/colour/colorvalue.h"
+#include "core/wheel/wheelcolors.h"
+
+#include <QRectF>
+#include <QWidget>
+
+#include <array>
+
+namespace prismara {
+
+class ColorCellRing : public QWidget
+{
+    Q_OBJECT
+public:
+    enum class Shape { Circle, Square };
+
+    // `name` is the control name of the cells ("shpColorWheel", "lblColorSquare").
+    ColorCellRing(Shape shape, const QString& name, QWidget* parent);
+
+    // Places cells and markers; rectangles in pixels of the parent. The widget takes the
+    // smallest pixel rectangle that holds them all.
+    void layOut(const std::array<QRectF, kWheelCells>& cells, const std::array<QRectF, kWheelCells>& markers);
+
+    void setColors(const std::array<ColorValue, kWheelCells>& colors);
+    ColorValue cellColor(int index) const;
+
+    void setMarkerVisible(int index, bool visible);
+    bool markerVisible(int index) const;
+    void hideAllMarkers();
+
+    // Cell and marker rectangles in this widget's coordinates.
+    QRectF cellRect(int index) const;
+    QRectF markerRect(int index) const;
+    // The cell under `pos` (widget coordinates), -1 for none.
+    int cellAt(QPointF pos) const;
+
+    // Whether this form is the one on display (not hidden by the display switch).
+    bool isShown() const { return !isHidden(); }
+
+signals:
+    // A left click pressed and released on the same cell.
+    void cellClicked(int index);
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    static std::size_t slot(int index) { return static_cast<std::size_t>(index); }
+    QString toolTipAt(QPointF pos) const;
+
+    Shape shape_;
+    std::array<QRectF, kWheelCells> cells_{};
+    std::array<QRectF, kWheelCells> markers_{};
+    std::array<ColorValue, kWheelCells> colors_{};
+    std::array<bool, kWheelCells> markerShown_{};
+    int pressedCell_ = -1;
+};
+
+} // namespace prismara

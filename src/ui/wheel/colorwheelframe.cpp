@@ -1,0 +1,211 @@
+// colorwheelframe.cpp - the colour wheel frame: cells, wheel type, display form, Lock, harmonies.
+#include "ui/wheel/colorwheelframe.h"
+
+#include "widgets/colorhub.h"
+#include "core/app/settingstable.h"
+#include "platform/platform.h"
+#include "core/wheel/celllayout.h"
+#include "ui/wheel/colorcellring.h"
+#include "core/wheel/harmony.h"
+#include "core/wheel/wheelcolors.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+
+namespace prismara {
+
+namespace {
+
+// Designed geometry in pixels (designed in twips, 15 to a pixel), relative to the frame.
+constexpr QSize kFrameSize(122, 168);            // 1830 x 2520
+constexpr QRect kLockBox(36, 15, 63, 17);        // left 540, top 225, width 945
+constexpr QRect kHarmonyList(3, 139, 115, 21);   // left 45, top 2085, width 1725
+constexpr double kTwipsPerPixel = 15.0;
+
+// Per wheel type: the menu entry that chooses it and the frame's caption while it is shown.
+struct WheelTypeInfo {
+    const char* action;
+    const char* caption;
+};
+constexpr WheelTypeInfo kWheelTypes[] = {
+    {"mnuRGBWheel", "RGB Color Wheel"},
+    {"mnuRYBWheel", "RYB Color Wheel"},
+};
+
+// Cells 3 and 9 belong to no harmony; their markers stay hidden.
+bool neverMarked(int cell) { return cell == 3 || cell == 9; }
+
+std::array<QRectF, kWheelCells> inPixels(const CellBoxes& boxes)
+{
+    std::array<QRectF, kWheelCells> rects{};
+    for (std::size_t i = 0; i < rects.size(); ++i) {
+        const TwipBox& b = boxes[i];
+        rects[i] = QRectF(b.left / kTwipsPerPixel, b.top / kTwipsPerPixel, b.width / kTwipsPerPixel,
+                          b.height / kTwipsPerPixel);
+    }
+    return rects;
+}
+
+QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// A stored on/off setting as a number; a value that is not a number counts as absent.
+int storedNumber(Platform& platform, Setting id)
+{
+    const SettingDef& def = settingDef(id);
+    const QString text = platform.getSetting(qs(kSettingsApplication), qs(def.section), qs(def.key), QString());
+    return ParseSettingNumber(text.toStdString()).value_or(def.fallback.value_or(0));
+}
+
+void store(Platform& platform, Setting id, int value)
+{
+    const SettingDef& def = settingDef(id);
+    platform.saveSetting(qs(kSettingsApplication), qs(def.section), qs(def.key), QString::number(value));
+}
+
+} // namespace
+
+ColorWheelFrame::ColorWheelFrame(ColorHub& hub, QWidget* parent)
+    : QGroupBox(kWheelTypes[kRgbWheel].caption, parent),
+      hub_(hub),
+      mnuRGBWheel_(hub.action(kWheelTypes[kRgbWheel].action)),
+      mnuRYBWheel_(hub.action(kWheelTypes[kRybWheel].action)),
+      mnuColorSquare_(hub.action("mnuColorSquare"))
+{
+    setObjectName("fraColorWheel");
+    setFixedSize(kFrameSize);
+    // The caption sits in the top edge of the frame, so the designed places of the controls,
+    // measured from the frame's outer corner, all lie inside it.
+    setStyleSheet("QGroupBox#fraColorWheel { border: 1px solid palette(mid); border-radius: 3px; margin-top: 6px; }"
+                  "QGroupBox#fraColorWheel::title { subcontrol-origin: margin; left: 7px; padding: 0px 2px; }");
+
+    shpColorWheel_ = new ColorCellRing(ColorCellRing::Shape::Circle, "shpColorWheel", this);
+    lblColorSquare_ = new ColorCellRing(ColorCellRing::Shape::Square, "lblColorSquare", this);
+    shpColorWheel_->hide();
+    lblColorSquare_->hide();
+
+    chkLock_ = new QCheckBox("Lock", this);
+    chkLock_->setObjectName("chkLock");
+    chkLock_->setGeometry(kLockBox);
+
+    cmbColorwheel_ = new QComboBox(this);
+    cmbColorwheel_->setObjectName("cmbColorwheel");
+    cmbColorwheel_->setGeometry(kHarmonyList);
+    for (const HarmonyScheme& scheme : HarmonySchemes())
+        cmbColorwheel_->addItem(qs(scheme.caption));
+    // Nothing is selected until the window build selects the first harmony.
+    cmbColorwheel_->setCurrentIndex(-1);
+    connect(cmbColorwheel_, &QComboBox::currentIndexChanged, this, [this](int index) { applyHarmony(index); });
+
+    // Until the first colour arrives the cells show the start colour.
+    GetWheel(kWhite, kRgbWheel);
+
+    for (ColorCellRing* cells : {shpColorWheel_, lblColorSquare_})
+        connect(cells, &ColorCellRing::cellClicked, this, [this, cells](int index) { cellClicked(cells, index); });
+    if (mnuRGBWheel_)
+        connect(mnuRGBWheel_, &QAction::triggered, this, [this](bool checked) { chooseWheelType(kRgbWheel, checked); });
+    if (mnuRYBWheel_)
+        connect(mnuRYBWheel_, &QAction::triggered, this, [this](bool checked) { chooseWheelType(kRybWheel, checked); });
+    if (mnuColorSquare_)
+        connect(mnuColorSquare_, &QAction::triggered, this, [this](bool checked) { switchDisplay(checked); });
+}
+
+void ColorWheelFrame::layOutCells()
+{
+    shpColorWheel_->layOut(inPixels(WheelCellLayout()), inPixels(WheelMarkerLayout()));
+    lblColorSquare_->layOut(inPixels(SquareCellLayout()), inPixels(SquareMarkerLayout()));
+    for (ColorCellRing* cells : {shpColorWheel_, lblColorSquare_}) {
+        cells->hideAllMarkers();
+        cells->hide();
+    }
+}
+
+void ColorWheelFrame::applyStoredDisplay()
+{
+    if (storedNumber(hub_.platform(), Setting::ColorSquare) == 1 && mnuColorSquare_)
+        mnuColorSquare_->trigger();
+    ColorCellRing* cells = shownCells();
+    cells->setMarkerVisible(0, true);
+    cells->show();
+}
+
+void ColorWheelFrame::selectHarmony(int index)
+{
+    // Selecting the entry that is already current raises no change; apply it all the same.
+    cmbColorwheel_->setCurrentIndex(index);
+    applyHarmony(cmbColorwheel_->currentIndex());
+}
+
+void ColorWheelFrame::applyStoredWheelType()
+{
+    const int type = storedNumber(hub_.platform(), Setting::ColorWheelType) == 1 ? kRybWheel : kRgbWheel;
+    if (QAction* command = type == kRybWheel ? mnuRYBWheel_ : mnuRGBWheel_)
+        command->trigger();
+}
+
+void ColorWheelFrame::GetWheel(ColorValue color, int colorwheeltype)
+{
+    const std::array<ColorValue, kWheelCells> colors = WheelColors(color, colorwheeltype);
+    shpColorWheel_->setColors(colors);
+    lblColorSquare_->setColors(colors);
+}
+
+bool ColorWheelFrame::locked() const { return chkLock_->isChecked(); }
+
+int ColorWheelFrame::wheelType() const
+{
+    return mnuRGBWheel_ && mnuRGBWheel_->isChecked() ? kRgbWheel : kRybWheel;
+}
+
+void ColorWheelFrame::chooseWheelType(int type, bool checkedNow)
+{
+    QAction* chosen = type == kRgbWheel ? mnuRGBWheel_ : mnuRYBWheel_;
+    QAction* other = type == kRgbWheel ? mnuRYBWheel_ : mnuRGBWheel_;
+    // The entry flipped its own check mark. Unchecked now means it was the chosen type already:
+    // put the mark back and change nothing.
+    if (!checkedNow) {
+        chosen->setChecked(true);
+        return;
+    }
+    other->setChecked(false);
+    // From cell 0, so a locked wheel keeps its base colour.
+    GetWheel(shpColorWheel_->cellColor(0), type);
+    setTitle(kWheelTypes[type].caption);
+    store(hub_.platform(), Setting::ColorWheelType, type);
+}
+
+void ColorWheelFrame::switchDisplay(bool toSquare)
+{
+    // The menu entry has flipped its check mark, and the toolbar button shares it.
+    store(hub_.platform(), Setting::ColorSquare, toSquare ? 1 : 0);
+    ColorCellRing* leaving = toSquare ? shpColorWheel_ : lblColorSquare_;
+    ColorCellRing* coming = toSquare ? lblColorSquare_ : shpColorWheel_;
+    leaving->hideAllMarkers();
+    leaving->hide();
+    coming->show();
+    applyHarmony(cmbColorwheel_->currentIndex());
+}
+
+void ColorWheelFrame::applyHarmony(int index)
+{
+    if (index < 0 || index >= kHarmonyCount)
+        return;
+    ColorCellRing* cells = shownCells();
+    for (int i = 0; i < kWheelCells; ++i)
+        if (!neverMarked(i))
+            cells->setMarkerVisible(i, HarmonyMarks(index, i));
+}
+
+bool ColorWheelFrame::squareShown() const { return mnuColorSquare_ && mnuColorSquare_->isChecked(); }
+
+ColorCellRing* ColorWheelFrame::shownCells() const { return squareShown() ? lblColorSquare_ : shpColorWheel_; }
+
+void ColorWheelFrame::cellClicked(ColorCellRing* cells, int index)
+{
+    // A colour taken from the wheel belongs to no saved scheme.
+    const ColorValue color = cells->cellColor(index);
+    hub_.ClearSchemeSelection();
+    hub_.CurrentColorChanged(color, 1);
+}
+
+} // namespace prismara

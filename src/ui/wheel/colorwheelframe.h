@@ -1,0 +1,60 @@
+// colorwheelframe.h - the frame with the twelve-cell colour wheel / colour square, the Lock box
+// and the harmony list.
+#pragma once
+
+#include "core/colour/colorvalue.h"
+
+#include <QGroupBox>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+
+namespace prismara {
+
+class ColorCellRing;
+class ColorHub;
+
+class ColorWheelFrame : public QGroupBox
+{
+    Q_OBJECT
+public:
+    ColorWheelFrame(ColorHub& hub, QWidget* parent);
+
+    // Window build: lay out cells and markers (all hidden); apply the stored display form
+    // ("colorsquare") and show that form; select a harmony; apply the stored wheel type
+    // ("colorwheeltype").
+    void layOutCells();
+    void applyStoredDisplay();
+    void selectHarmony(int index);
+    void applyStoredWheelType();
+
+    // Rebuilds the twelve cells of both forms from `color` (0 = RGB wheel, 1 = RYB wheel).
+    void GetWheel(ColorValue color, int colorwheeltype);
+
+    bool locked() const;
+    // 0 while "RGB Color Wheel" is checked, else 1.
+    int wheelType() const;
+
+    ColorCellRing* wheelCells() const { return shpColorWheel_; }
+    ColorCellRing* squareCells() const { return lblColorSquare_; }
+
+private:
+    void chooseWheelType(int type, bool checkedNow);
+    void switchDisplay(bool toSquare);
+    void applyHarmony(int index);
+    bool squareShown() const;
+    ColorCellRing* shownCells() const;
+    void cellClicked(ColorCellRing* cells, int index);
+
+    ColorHub& hub_;
+    QAction* mnuRGBWheel_;
+    QAction* mnuRYBWheel_;
+    QAction* mnuColorSquare_;
+    ColorCellRing* shpColorWheel_;
+    ColorCellRing* lblColorSquare_;
+    QCheckBox* chkLock_;
+    QComboBox* cmbColorwheel_;
+};
+
+} // namespace prismara

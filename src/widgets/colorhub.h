@@ -1,0 +1,70 @@
+// colorhub.h - what the main window offers the components it composes.
+//
+// Every colour source ends in CurrentColorChanged; colour sources outside the web-scheme
+// designer first call ClearSchemeSelection. Components find the menu and toolbar entries they
+// enable, check or wire by name.
+#pragma once
+
+#include "core/colour/colorvalue.h"
+
+#include <QString>
+
+class QAction;
+class QMenu;
+class QWidget;
+
+namespace prismara {
+
+class Platform;
+
+// The texts of the current-colour editors, as the user sees them at this moment.
+struct EditorSnapshot
+{
+    QString hex;   // txtHex
+    QString rgb;   // txtRgb
+    QString red;   // txtr
+    QString green; // txtg
+    QString blue;  // txtb
+    QString redHex;   // txtrh
+    QString greenHex; // txtgh
+    QString blueHex;  // txtbh
+};
+
+class ColorHub
+{
+public:
+    virtual ~ColorHub() = default;
+
+    virtual void CurrentColorChanged(ColorValue color, int writeRecent) = 0;
+    virtual void ClearSchemeSelection() = 0;
+
+    // The swatch's colour (the working copy of the current colour).
+    virtual ColorValue swatchColor() const = 0;
+    virtual EditorSnapshot editorTexts() const = 0;
+
+    // A menu entry or toolbar button by its name (toolbar buttons of their own by tag);
+    // nullptr when there is none.
+    virtual QAction* action(const QString& name) const = 0;
+    virtual QMenu* menu(const QString& name) const = 0;
+    // Toolbar button by its 1-based position.
+    virtual QAction* toolbarButton(int number) const = 0;
+
+    virtual Platform& platform() = 0;
+    virtual QWidget* window() = 0;
+
+    // True while "Only Show Color Palette" is on.
+    virtual bool paletteOnly() const = 0;
+
+    // Hides the palette selection frame and disables "&Delete Selected Color".
+    virtual void dropPaletteSelection() = 0;
+
+    // The palette selector's position (0-based), and showing a palette file at its first page,
+    // selecting `selectorPosition` first when it is not negative.
+    virtual int paletteSelectorPosition() const = 0;
+    virtual void showPalette(int selectorPosition, const QString& fileName) = 0;
+
+    // Refreshes the copy-menu captions from the editors (before the Edit menu pops up).
+    virtual void ChangeCopyMenu() = 0;
+};
+
+} // namespace prismara

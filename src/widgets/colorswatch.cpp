@@ -1,0 +1,64 @@
+// colorswatch.cpp - a clickable colour swatch.
+#include "widgets/colorswatch.h"
+
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QToolTip>
+
+namespace prismara {
+
+QColor toQColor(ColorValue color) { return QColor(GetRed(color), GetGreen(color), GetBlue(color)); }
+
+ColorValue fromQColor(const QColor& color) { return MakeColor(color.red(), color.green(), color.blue()); }
+
+void showCellToolTip(QWidget& widget, QHelpEvent& help, int cell, ColorValue color, const QRect& cellArea)
+{
+    if (cell < 0) {
+        widget.setToolTip(QString());
+        QToolTip::hideText();
+        help.ignore();
+        return;
+    }
+    widget.setToolTip(QString::fromStdString(HtmlHex(color)));
+    QToolTip::showText(help.globalPos(), widget.toolTip(), &widget, cellArea);
+}
+
+ColorSwatch::ColorSwatch(QWidget* parent) : QLabel(parent)
+{
+    setAutoFillBackground(true);
+    setFrameShape(QFrame::Box);
+    setColor(kWhite);
+}
+
+void ColorSwatch::setColor(ColorValue color)
+{
+    color_ = color;
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, toQColor(color));
+    setPalette(pal);
+}
+
+void ColorSwatch::mousePressEvent(QMouseEvent* event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+void ColorSwatch::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && pressed_ && rect().contains(event->position().toPoint()))
+        emit clicked();
+    else if (event->button() == Qt::RightButton)
+        emit rightReleased(event->globalPosition().toPoint());
+    pressed_ = false;
+    QLabel::mouseReleaseEvent(event);
+}
+
+void ColorSwatch::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit doubleClicked();
+    QLabel::mouseDoubleClickEvent(event);
+}
+
+} // namespace prismara

@@ -1,0 +1,45 @@
+// colorswatch.h - a label painted in one colour that reports clicks.
+#pragma once
+
+#include "core/colour/colorvalue.h"
+
+#include <QLabel>
+
+class QHelpEvent;
+
+namespace prismara {
+
+class ColorSwatch : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit ColorSwatch(QWidget* parent = nullptr);
+
+    ColorValue color() const { return color_; }
+    void setColor(ColorValue color);
+
+signals:
+    void clicked();
+    void doubleClicked();
+    void rightReleased(const QPoint& globalPos);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    ColorValue color_ = kWhite;
+    bool pressed_ = false;
+};
+
+// Answers a tool-tip event of a widget made of colour cells: the tip is the HtmlHex of `color`,
+// the colour of the cell under the pointer, and goes when the pointer leaves `cellArea`. `cell` is
+// that cell's index, -1 when the pointer is over no cell (then no tip shows).
+void showCellToolTip(QWidget& widget, QHelpEvent& help, int cell, ColorValue color, const QRect& cellArea);
+
+// The QColor of a colour value.
+QColor toQColor(ColorValue color);
+ColorValue fromQColor(const QColor& color);
+
+} // namespace prismara
