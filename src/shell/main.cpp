@@ -1,15 +1,21 @@
-// main.cpp - entry routine: one running copy, white as the current colour, the main window.
+// main.cpp - entry routine: the printing modes of the command line without a display, else one
+// running copy, white as the current colour, the main window.
+#include "shell/commandline.h"
 #include "shell/frmshowcolor.h"
 #include "shell/toolbaricons.h"
+#include "core/app/appinfo.h"
 #include "platform/qtplatform.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QTextStream>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <QWindow>
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <ctime>
 
 #include <csignal>
@@ -71,12 +77,51 @@ private:
     long long t0_;
     bool done_ = false;
 };
+
+
+// Runs a printing mode (or --help, --version, or reports a bad option) with no display. Returns
+// nullopt when the program should open its window instead.
+std::optional<int> runWithoutWindow(int& argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    QCommandLineParser probe;
+    prismara::SetUpParser(probe);
+    // Options Qt takes for itself (-platform, -style, ...) are unknown here: the window path
+    // checks what is left once QApplication has taken them.
+    (void)probe.parse(arguments);
+    const bool printing = probe.isSet(QStringLiteral("help")) || probe.isSet(QStringLiteral("help-all")) ||
+                          probe.isSet(QStringLiteral("version")) || prismara::RequestedPrintingMode(probe);
+    if (!printing)
+        return std::nullopt;
+
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("prismara");
+    QCoreApplication::setApplicationVersion(QString::fromUtf8(prismara::kVersion));
+    QCommandLineParser parser;
+    prismara::SetUpParser(parser);
+    parser.process(app); // --help, --version and bad options end here
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const int status = prismara::RequestedPrintingMode(parser)->run(parser, out, err);
+    out.flush();
+    err.flush();
+    return status;
+}
 } // namespace
 
 int main(int argc, char** argv)
 {
+    if (const std::optional<int> status = runWithoutWindow(argc, argv))
+        return *status;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName("prismara");
+    QApplication::setApplicationVersion(QString::fromUtf8(prismara::kVersion));
+    QCommandLineParser parser;
+    prismara::SetUpParser(parser);
+    parser.process(app);
     QApplication::setDesktopFileName("prismara");
     // The icon installed with the program when there is one, else the drawn colour wheel.
     const QIcon installedIcon = prismara::QtPlatform::installedIcon();
