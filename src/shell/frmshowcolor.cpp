@@ -6,7 +6,6 @@
 #include "ui/editors/currentcoloreditors.h"
 #include "shell/frmabout.h"
 #include "widgets/menutable.h"
-#include "core/app/settingstable.h"
 #include "shell/toolbaricons.h"
 #include "core/app/windowposition.h"
 #include "core/colour/notations.h"
@@ -15,6 +14,7 @@
 #include "ui/palette/paletteview.h"
 #include "core/files/fileio.h"
 #include "platform/platform.h"
+#include "platform/settings.h"
 #include "ui/scheme/schemedesigner.h"
 #include "ui/wheel/colorwheelframe.h"
 
@@ -249,14 +249,7 @@ void FrmShowColor::build()
     setFixedSize(kToolbar.width(), height);
     fullHeight_ = height;
     // 10. Palette-only mode.
-    auto readFlag = [this](Setting id) {
-        const SettingDef& def = settingDef(id);
-        const QString text = platform_.getSetting(QString::fromUtf8(kSettingsApplication.data()),
-                                                  QString::fromUtf8(def.section.data(), static_cast<int>(def.section.size())),
-                                                  QString::fromUtf8(def.key.data(), static_cast<int>(def.key.size())), QString());
-        return ParseSettingNumber(text.toStdString()).value_or(def.fallback.value_or(0));
-    };
-    if (readFlag(Setting::WebColorScheme) == 1)
+    if (Settings(platform_).isOn(Setting::WebColorScheme))
         action("mnuSwap")->trigger();
     // 11.-13. Wheel and square, their display form and the first harmony.
     wheel_->layOutCells();
@@ -273,15 +266,9 @@ void FrmShowColor::build()
 
 void FrmShowColor::placeWindow()
 {
-    const QString app = platform_.programFileName();
-    auto read = [&](Setting id) {
-        const SettingDef& def = settingDef(id);
-        const QString text = platform_.getSetting(app, QString::fromUtf8(def.section.data(), static_cast<int>(def.section.size())),
-                                                  QString::fromUtf8(def.key.data(), static_cast<int>(def.key.size())), QString());
-        return ParseSettingNumber(text.toStdString());
-    };
-    const auto x = read(Setting::PositionX);
-    const auto y = read(Setting::PositionY);
+    const Settings settings(platform_);
+    const auto x = settings.number(Setting::PositionX);
+    const auto y = settings.number(Setting::PositionY);
     const QSize screen = platform_.screenSizeTwips();
     const QSize size = frameGeometry().size().expandedTo(this->size()) * kTwips;
     const WindowPlacement at = PlaceWindow(x, y, size.width(), size.height(), screen.width(), screen.height());
@@ -355,16 +342,9 @@ void FrmShowColor::toggleOnTop()
 void FrmShowColor::togglePaletteOnly()
 {
     const bool on = action("mnuSwap")->isChecked();
-    const QString app = QString::fromUtf8(kSettingsApplication.data());
-    const QString section = QString::fromUtf8(kSettingsSection.data());
-    if (on) {
-        const int cut = scheme_->tabStripHeight() + (100 + kTwips / 2) / kTwips;
-        setFixedHeight(fullHeight_ - cut);
-        platform_.saveSetting(app, section, "webcolorscheme", "1");
-    } else {
-        setFixedHeight(fullHeight_);
-        platform_.saveSetting(app, section, "webcolorscheme", "0");
-    }
+    const int cut = scheme_->tabStripHeight() + (100 + kTwips / 2) / kTwips;
+    setFixedHeight(on ? fullHeight_ - cut : fullHeight_);
+    Settings(platform_).setOn(Setting::WebColorScheme, on);
 }
 
 void FrmShowColor::snapToWebSafe()
@@ -418,10 +398,10 @@ void FrmShowColor::shutdown()
     if (shutDown_)
         return;
     shutDown_ = true;
-    const QString app = platform_.programFileName();
     const QPoint at = frameGeometry().topLeft() * kTwips;
-    platform_.saveSetting(app, "Position", "X", QString::number(at.x()));
-    platform_.saveSetting(app, "Position", "Y", QString::number(at.y()));
+    Settings settings(platform_);
+    settings.setNumber(Setting::PositionX, at.x());
+    settings.setNumber(Setting::PositionY, at.y());
     removeFile(dataPath("recent.rgb").toStdString());
     // Every other window of the program closes with the main window.
     for (QWidget* w : QApplication::topLevelWidgets())

@@ -31,15 +31,40 @@ TEST(IniFile, ReplacesValuesAndToleratesJunk)
     EXPECT_EQ(IniFile::parse(ini.serialize()).get("S", "k"), "new  line");
 }
 
-TEST(SettingsTable, NamesAndDefaults)
+// How a stored text reads: by the row's kind, with its default when absent or not a number.
+TEST(SettingsTable, ReadsStoredTextsByKind)
 {
-    EXPECT_EQ(kSettingsApplication, "quorvel software");
-    EXPECT_EQ(settingDef(Setting::WebColorScheme).key, "webcolorscheme");
-    EXPECT_EQ(settingDef(Setting::AutoStop).section, "Prismara 4.6");
-    EXPECT_TRUE(settingDef(Setting::PositionX).underProgramName);
-    EXPECT_EQ(settingDef(Setting::PositionY).section, "Position");
-    EXPECT_FALSE(settingDef(Setting::PositionY).fallback.has_value());
-    EXPECT_EQ(settingDef(Setting::ColorWheelType).fallback, 0);
+    const struct
+    {
+        Setting id;
+        std::optional<std::string_view> stored;
+        std::optional<int> number;
+        bool on;
+    } cases[] = {
+        {Setting::ColorSquare, std::nullopt, 0, false}, {Setting::ColorSquare, "1", 1, true},
+        {Setting::ColorSquare, "2", 2, false},          {Setting::ColorSquare, "yes", 0, false},
+        {Setting::AutoStop, "-3", -3, true},            {Setting::AutoStop, "0", 0, false},
+        {Setting::ColorWheelType, " 1 ", 1, true},      {Setting::PositionX, std::nullopt, std::nullopt, false},
+        {Setting::PositionY, "-300", -300, true},       {Setting::PositionY, "1.5", std::nullopt, false},
+    };
+    for (const auto& c : cases) {
+        const std::string name = std::string(SettingDefOf(c.id).key) + "=" + std::string(c.stored.value_or("<absent>"));
+        EXPECT_EQ(SettingNumber(c.id, c.stored), c.number) << name;
+        EXPECT_EQ(SettingIsOn(c.id, c.stored), c.on) << name;
+    }
+    for (const int value : {-300, 0, 1, 2147483647})
+        EXPECT_EQ(SettingNumber(Setting::PositionX, SettingText(value)), value);
+}
+
+TEST(SettingsTable, EverySettingHasItsOwnPlace)
+{
+    EXPECT_EQ(SettingApplication(Setting::AutoStop, "prismara"), "quorvel software");
+    EXPECT_EQ(SettingApplication(Setting::PositionX, "prismara"), "prismara");
+    for (const SettingDef& a : kSettings) {
+        EXPECT_EQ(&SettingDefOf(a.id), &a);
+        for (const SettingDef& b : kSettings)
+            EXPECT_TRUE(&a == &b || a.store != b.store || a.section != b.section || a.key != b.key) << a.key;
+    }
 }
 
 TEST(SettingsTable, OnlyWholeNumbersCount)

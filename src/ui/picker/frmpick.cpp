@@ -2,9 +2,9 @@
 #include "ui/picker/frmpick.h"
 
 #include "widgets/colorswatch.h"
-#include "core/app/settingstable.h"
 #include "core/palette/palettestore.h"
 #include "platform/platform.h"
+#include "platform/settings.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -21,14 +21,6 @@ namespace prismara {
 
 namespace {
 QString fromStd(const std::string& text) { return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size())); }
-
-QString settingsApplication() { return QString::fromUtf8(kSettingsApplication.data(), static_cast<qsizetype>(kSettingsApplication.size())); }
-QString settingsSection() { return QString::fromUtf8(kSettingsSection.data(), static_cast<qsizetype>(kSettingsSection.size())); }
-QString autoStopKey()
-{
-    const std::string_view key = settingDef(Setting::AutoStop).key;
-    return QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
-}
 } // namespace
 
 FrmPick::FrmPick(Platform& platform, int pickStartChart, QWidget* parent)
@@ -124,14 +116,12 @@ void FrmPick::showColor(ColorValue color)
 
 void FrmPick::readAutoStop()
 {
-    const QString text = platform_.getSetting(settingsApplication(), settingsSection(), autoStopKey(), QString());
-    const int value = ParseSettingNumber(text.toStdString()).value_or(settingDef(Setting::AutoStop).fallback.value_or(0));
-    check1_->setChecked(value != 0);
+    check1_->setChecked(Settings(platform_).isOn(Setting::AutoStop));
 }
 
 void FrmPick::saveAutoStop(bool ticked)
 {
-    platform_.saveSetting(settingsApplication(), settingsSection(), autoStopKey(), ticked ? "1" : "0");
+    Settings(platform_).setOn(Setting::AutoStop, ticked);
 }
 
 void FrmPick::closeQuietly()

@@ -2,8 +2,9 @@
 #include "ui/wheel/colorwheelframe.h"
 
 #include "widgets/colorhub.h"
-#include "core/app/settingstable.h"
 #include "platform/platform.h"
+#include "platform/qtconvert.h"
+#include "platform/settings.h"
 #include "core/wheel/celllayout.h"
 #include "ui/wheel/colorcellring.h"
 #include "core/wheel/harmony.h"
@@ -47,22 +48,6 @@ std::array<QRectF, kWheelCells> inPixels(const CellBoxes& boxes)
     return rects;
 }
 
-QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-// A stored on/off setting as a number; a value that is not a number counts as absent.
-int storedNumber(Platform& platform, Setting id)
-{
-    const SettingDef& def = settingDef(id);
-    const QString text = platform.getSetting(qs(kSettingsApplication), qs(def.section), qs(def.key), QString());
-    return ParseSettingNumber(text.toStdString()).value_or(def.fallback.value_or(0));
-}
-
-void store(Platform& platform, Setting id, int value)
-{
-    const SettingDef& def = settingDef(id);
-    platform.saveSetting(qs(kSettingsApplication), qs(def.section), qs(def.key), QString::number(value));
-}
-
 } // namespace
 
 ColorWheelFrame::ColorWheelFrame(ColorHub& hub, QWidget* parent)
@@ -92,7 +77,7 @@ ColorWheelFrame::ColorWheelFrame(ColorHub& hub, QWidget* parent)
     cmbColorwheel_->setObjectName("cmbColorwheel");
     cmbColorwheel_->setGeometry(kHarmonyList);
     for (const HarmonyScheme& scheme : HarmonySchemes())
-        cmbColorwheel_->addItem(qs(scheme.caption));
+        cmbColorwheel_->addItem(ToQString(scheme.caption));
     // Nothing is selected until the window build selects the first harmony.
     cmbColorwheel_->setCurrentIndex(-1);
     connect(cmbColorwheel_, &QComboBox::currentIndexChanged, this, [this](int index) { applyHarmony(index); });
@@ -122,7 +107,7 @@ void ColorWheelFrame::layOutCells()
 
 void ColorWheelFrame::applyStoredDisplay()
 {
-    if (storedNumber(hub_.platform(), Setting::ColorSquare) == 1 && mnuColorSquare_)
+    if (Settings(hub_.platform()).isOn(Setting::ColorSquare) && mnuColorSquare_)
         mnuColorSquare_->trigger();
     ColorCellRing* cells = shownCells();
     cells->setMarkerVisible(0, true);
@@ -138,7 +123,7 @@ void ColorWheelFrame::selectHarmony(int index)
 
 void ColorWheelFrame::applyStoredWheelType()
 {
-    const int type = storedNumber(hub_.platform(), Setting::ColorWheelType) == 1 ? kRybWheel : kRgbWheel;
+    const int type = Settings(hub_.platform()).number(Setting::ColorWheelType) == kRybWheel ? kRybWheel : kRgbWheel;
     if (QAction* command = type == kRybWheel ? mnuRYBWheel_ : mnuRGBWheel_)
         command->trigger();
 }
@@ -171,13 +156,13 @@ void ColorWheelFrame::chooseWheelType(int type, bool checkedNow)
     // From cell 0, so a locked wheel keeps its base colour.
     GetWheel(shpColorWheel_->cellColor(0), type);
     setTitle(kWheelTypes[type].caption);
-    store(hub_.platform(), Setting::ColorWheelType, type);
+    Settings(hub_.platform()).setNumber(Setting::ColorWheelType, type);
 }
 
 void ColorWheelFrame::switchDisplay(bool toSquare)
 {
     // The menu entry has flipped its check mark, and the toolbar button shares it.
-    store(hub_.platform(), Setting::ColorSquare, toSquare ? 1 : 0);
+    Settings(hub_.platform()).setOn(Setting::ColorSquare, toSquare);
     ColorCellRing* leaving = toSquare ? shpColorWheel_ : lblColorSquare_;
     ColorCellRing* coming = toSquare ? lblColorSquare_ : shpColorWheel_;
     leaving->hideAllMarkers();
