@@ -14,6 +14,7 @@
 #include "ui/palette/paletteview.h"
 #include "core/files/fileio.h"
 #include "platform/platform.h"
+#include "platform/qtconvert.h"
 #include "platform/settings.h"
 #include "ui/scheme/schemedesigner.h"
 #include "ui/wheel/colorwheelframe.h"
@@ -29,8 +30,6 @@
 
 namespace prismara {
 
-ColorValue curColor = kWhite;
-
 namespace {
 // Designed geometry of the main window's regions, in pixels (designed in twips, 15 to a pixel).
 constexpr QRect kToolbar(0, 0, 560, 26);
@@ -45,8 +44,8 @@ constexpr int kTwips = 15;
 
 EditorTexts notationTexts(const EditorSnapshot& e)
 {
-    return {e.rgb.toStdString(), e.hex.toStdString(), e.redHex.toStdString(), e.greenHex.toStdString(),
-            e.blueHex.toStdString()};
+    return {ToStdString(e.rgb), ToStdString(e.hex), ToStdString(e.redHex), ToStdString(e.greenHex),
+            ToStdString(e.blueHex)};
 }
 } // namespace
 
@@ -128,9 +127,11 @@ void FrmShowColor::buildMenus()
 {
     auto build = [this](std::span<const MenuEntry> table, bool inMenuBar) {
         for (const MenuEntry& entry : table) {
-            QWidget* parentMenu = nullptr;
-            if (!entry.parent.empty())
-                parentMenu = menus_.value(QString::fromUtf8(entry.parent.data(), static_cast<int>(entry.parent.size())));
+            QWidget* parentMenu = entry.parent.empty() ? nullptr : menus_.value(ToQString(entry.parent));
+            if (entry.kind == MenuKind::CopySubmenus) {
+                addCopySubmenus(parentMenu);
+                continue;
+            }
             QAction* a = addMenuEntry(parentMenu, entry);
             if (entry.parent.empty() && inMenuBar)
                 menuBar()->addAction(a);
@@ -138,6 +139,20 @@ void FrmShowColor::buildMenus()
     };
     build(kMenuBar, true);
     build(kSchemePopup, false);
+}
+
+void FrmShowColor::addCopySubmenus(QWidget* parentMenu)
+{
+    for (const CopySubmenu& submenu : kCopySubmenus) {
+        addMenuEntry(parentMenu, {submenu.name, submenu.caption, "", MenuKind::Submenu});
+        QMenu* entries = menus_.value(ToQString(submenu.name));
+        for (const Notation& n : kNotations) {
+            if (n.submenu != submenu.name)
+                continue;
+            const std::string caption = InitialMenuCaption(n);
+            addMenuEntry(entries, {n.menuEntry, caption, submenu.name, MenuKind::Item});
+        }
+    }
 }
 
 void FrmShowColor::buildToolbar()
@@ -202,13 +217,13 @@ void FrmShowColor::wireCommands()
     on("mnuWeb", [this] { platform_.shellOpen(kHomePage); });
     on("mnuabout", [this] { FrmAbout::showAbout(platform_, this); });
 
-    for (const CopyNotationInfo& n : CopyNotations()) {
-        const QString name = QString::fromUtf8(n.menuEntry.data(), static_cast<int>(n.menuEntry.size()));
-        on(name.toUtf8().constData(), [this, n] {
-            const std::string text = copiedText(n.notation, notationTexts(editorTexts()));
-            platform_.clearClipboard();
-            platform_.setClipboardText(QString::fromStdString(text));
-        });
+    for (const Notation& n : kNotations) {
+        if (QAction* a = action(ToQString(n.menuEntry)))
+            connect(a, &QAction::triggered, this, [this, &n] {
+                const std::string text = CopiedText(n, notationTexts(editorTexts()));
+                platform_.clearClipboard();
+                platform_.setClipboardText(ToQString(text));
+            });
     }
 
     connect(editors_->swatch(), &ColorSwatch::clicked, this, [this] {
@@ -294,7 +309,6 @@ void FrmShowColor::CurrentColorChanged(ColorValue color, int writeRecent)
         palette_->recordRecent(color);
     palette_->currentColorShown(color);
     editors_->setSwatchColor(color);
-    curColor = color;
     ChangeCopyMenu();
     shownColor_ = editors_->swatchColor();
     if (converter_->isVisible() && writeRecent != 0)
@@ -327,10 +341,9 @@ void FrmShowColor::dropPaletteSelection() { palette_->dropSelection(); }
 void FrmShowColor::ChangeCopyMenu()
 {
     const EditorTexts texts = notationTexts(editorTexts());
-    for (const CopyNotationInfo& n : CopyNotations()) {
-        if (QAction* a = action(QString::fromUtf8(n.menuEntry.data(), static_cast<int>(n.menuEntry.size()))))
-            a->setText(QString::fromStdString(menuCaption(n.notation, texts)));
-    }
+    for (const Notation& n : kNotations)
+        if (QAction* a = action(ToQString(n.menuEntry)))
+            a->setText(ToQString(MenuCaption(n, texts)));
 }
 
 void FrmShowColor::toggleOnTop()

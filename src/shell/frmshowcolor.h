@@ -69,6 +69,7 @@ private:
     void shutdown();
     QString dataPath(const QString& fileName) const;
     QAction* addMenuEntry(QWidget* parentMenu, const struct MenuEntry& entry);
+    void addCopySubmenus(QWidget* parentMenu);
 
     Platform& platform_;
     QWidget* central_ = nullptr;
@@ -87,8 +88,5 @@ private:
     bool shutDown_ = false;
     bool placedWithFrame_ = false;
 };
-
-// The program-wide current colour, for windows that read it when they open.
-extern ColorValue curColor;
 
 } // namespace prismara

@@ -132,7 +132,6 @@ int main(int argc, char** argv)
     if (platform.previousInstance())
         return 0;
 
-    prismara::curColor = prismara::kWhite;
     prismara::FrmShowColor window(platform);
     closeOnTerminate(window);
     window.show();

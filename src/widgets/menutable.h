@@ -9,7 +9,13 @@
 
 namespace prismara {
 
-enum class MenuKind { Menu, Submenu, Item, Separator };
+enum class MenuKind {
+    Menu,
+    Submenu,
+    Item,
+    Separator,
+    CopySubmenus, // the Copy submenus and their entries, from the notation table (core/colour/notations.h)
+};
 
 struct MenuEntry
 {
@@ -29,20 +35,7 @@ inline constexpr MenuEntry kMenuBar[] = {
     {"mnuExit", "E&xit", "mnufile", MenuKind::Item},
 
     {"mnuEdit", "&Edit", "", MenuKind::Menu},
-    {"mnuCopydec", "Copy DEC Format of Color", "mnuEdit", MenuKind::Submenu},
-    {"mnuCopydec1", "RGB(255,255,255)", "mnuCopydec", MenuKind::Item},
-    {"mnuCopydec2", "255,255,255", "mnuCopydec", MenuKind::Item},
-    {"mnuCopyhex", "Copy HEX Format of Color", "mnuEdit", MenuKind::Submenu},
-    {"mnuCopyhex1", "#FFFFFF", "mnuCopyhex", MenuKind::Item},
-    {"mnuCopyhex2", "\"#FFFFFF\"", "mnuCopyhex", MenuKind::Item},
-    {"mnuCopyhex3", "FFFFFF", "mnuCopyhex", MenuKind::Item},
-    {"mnuCopyhex4", "\"FFFFFF\"", "mnuCopyhex", MenuKind::Item},
-    {"mnuCopyhex5", "Hex={FF,FF,FF}", "mnuCopyhex", MenuKind::Item},
-    {"mnuCopySpecial", "Copy Special Format", "mnuEdit", MenuKind::Submenu},
-    {"mnuCopyCplus", "C++: 0xFFFFFF", "mnuCopySpecial", MenuKind::Item},
-    {"mnuCopyVB", "VB: &&H00FFFFFF&&", "mnuCopySpecial", MenuKind::Item},
-    {"mnuCopyDelphi", "Delphi: $00FFFFFF", "mnuCopySpecial", MenuKind::Item},
-    {"mnuCopyJava", "Java: 0xFFFFFF", "mnuCopySpecial", MenuKind::Item},
+    {"", "", "mnuEdit", MenuKind::CopySubmenus},
     {"editsep2", "-", "mnuEdit", MenuKind::Separator, true},
     {"mnuAddto", "Add This Color To", "mnuEdit", MenuKind::Submenu, true},
     {"mnuAddChart0", "Addto", "mnuAddto", MenuKind::Item},

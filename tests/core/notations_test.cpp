@@ -17,20 +17,27 @@ EditorTexts editorsShowing(ColorValue color)
     return {RgbText(color), HtmlHex(color), RedHex(color), GreenHex(color), BlueHex(color)};
 }
 
-using Texts = std::array<std::string, kCopyNotationCount>;
+using Texts = std::array<std::string, std::size(kNotations)>;
 
 void expectNotations(const char* name, const EditorTexts& editors, const Texts& copied, const Texts& captions)
 {
-    for (const CopyNotationInfo& info : CopyNotations()) {
-        const auto i = static_cast<std::size_t>(info.notation);
-        EXPECT_EQ(copiedText(info.notation, editors), copied[i]) << name << ", " << info.menuEntry;
-        EXPECT_EQ(menuCaption(info.notation, editors), captions[i]) << name << ", " << info.menuEntry;
+    for (std::size_t i = 0; i < std::size(kNotations); ++i) {
+        EXPECT_EQ(CopiedText(kNotations[i], editors), copied[i]) << name << ", " << kNotations[i].menuEntry;
+        EXPECT_EQ(MenuCaption(kNotations[i], editors), captions[i]) << name << ", " << kNotations[i].menuEntry;
     }
+}
+
+const Notation& notation(std::string_view menuEntry)
+{
+    const Notation* n = FindNotation(menuEntry);
+    EXPECT_NE(n, nullptr) << menuEntry;
+    return n ? *n : kNotations[0];
 }
 
 } // namespace
 
-TEST(Notations, TableInMenuOrderWithInitialCaptions)
+// Before the first colour is shown the captions show white, without the labels' leading blanks.
+TEST(Notations, InitialCaptionsInMenuOrder)
 {
     const std::pair<std::string_view, std::string_view> expected[] = {
         {"mnuCopydec1", "RGB(255,255,255)"}, {"mnuCopydec2", "255,255,255"},
@@ -40,12 +47,12 @@ TEST(Notations, TableInMenuOrderWithInitialCaptions)
         {"mnuCopyVB", "VB: &&H00FFFFFF&&"},  {"mnuCopyDelphi", "Delphi: $00FFFFFF"},
         {"mnuCopyJava", "Java: 0xFFFFFF"},
     };
-    ASSERT_EQ(CopyNotations().size(), std::size(expected));
+    ASSERT_EQ(std::size(kNotations), std::size(expected));
     for (std::size_t i = 0; i < std::size(expected); ++i) {
-        EXPECT_EQ(static_cast<std::size_t>(CopyNotations()[i].notation), i);
-        EXPECT_EQ(CopyNotations()[i].menuEntry, expected[i].first);
-        EXPECT_EQ(CopyNotations()[i].initialCaption, expected[i].second);
+        EXPECT_EQ(kNotations[i].menuEntry, expected[i].first);
+        EXPECT_EQ(InitialMenuCaption(kNotations[i]), expected[i].second) << expected[i].first;
     }
+    EXPECT_EQ(FindNotation("mnuCopydec"), nullptr);
 }
 
 TEST(Notations, White)
@@ -82,9 +89,9 @@ TEST(Notations, ChannelsBelowSixteenKeepTwoDigits)
 TEST(Notations, OrangeExample)
 {
     const EditorTexts editors = editorsShowing(MakeColor(255, 128, 0));
-    EXPECT_EQ(copiedText(CopyNotation::Hex5, editors), "Hex={FF,80,00}");
-    EXPECT_EQ(copiedText(CopyNotation::VB, editors), "&H000080FF&");
-    EXPECT_EQ(menuCaption(CopyNotation::VB, editors), "    VB: &&H000080FF&&");
+    EXPECT_EQ(CopiedText(notation("mnuCopyhex5"), editors), "Hex={FF,80,00}");
+    EXPECT_EQ(CopiedText(notation("mnuCopyVB"), editors), "&H000080FF&");
+    EXPECT_EQ(MenuCaption(notation("mnuCopyVB"), editors), "    VB: &&H000080FF&&");
 }
 
 // While the user types, the notations take the editors' texts as they stand.
@@ -94,29 +101,29 @@ TEST(Notations, HalfTypedEditorTexts)
     {
         const char* name;
         EditorTexts editors;
-        CopyNotation notation;
+        std::string_view entry;
         std::string copied;
     };
     const Row rows[] = {
-        {"short hex text is used whole", {"", "#FF8", "", "", ""}, CopyNotation::Hex1, "##FF8"},
-        {"short hex text in quotes", {"", "#FF8", "", "", ""}, CopyNotation::Hex4, "\"#FF8\""},
-        {"pairs of a short text", {"", "#FF8", "", "", ""}, CopyNotation::Hex5, "Hex={#F,F8,}"},
-        {"pairs of an odd text", {"", "FF80A", "", "", ""}, CopyNotation::Hex5, "Hex={FF,80,A}"},
-        {"pairs of one character", {"", "F", "", "", ""}, CopyNotation::Hex5, "Hex={F,,}"},
-        {"pairs of an empty text", {"", "", "", "", ""}, CopyNotation::Hex5, "Hex={,,}"},
-        {"six characters without the # sign", {"", "#FF800", "", "", ""}, CopyNotation::Hex3, "#FF800"},
-        {"longer text keeps its last six", {"", "##FF8000", "", "", ""}, CopyNotation::Hex3, "FF8000"},
-        {"decimal text as typed", {"255,12", "", "", "", ""}, CopyNotation::Dec1, "RGB(255,12)"},
-        {"empty decimal text", {"", "", "", "", ""}, CopyNotation::Dec2, ""},
-        {"one-digit channel", {"", "", "F", "8", ""}, CopyNotation::CPlus, "0x8F"},
-        {"one-digit channel in VB", {"", "", "F", "8", ""}, CopyNotation::VB, "&H008F&"},
-        {"one-digit channel in Delphi", {"", "", "F", "8", "0"}, CopyNotation::Delphi, "$0008F"},
-        {"one-digit channel in Java", {"", "", "F", "8", "0"}, CopyNotation::Java, "0xF80"},
+        {"short hex text is used whole", {"", "#FF8", "", "", ""}, "mnuCopyhex1", "##FF8"},
+        {"short hex text in quotes", {"", "#FF8", "", "", ""}, "mnuCopyhex4", "\"#FF8\""},
+        {"pairs of a short text", {"", "#FF8", "", "", ""}, "mnuCopyhex5", "Hex={#F,F8,}"},
+        {"pairs of an odd text", {"", "FF80A", "", "", ""}, "mnuCopyhex5", "Hex={FF,80,A}"},
+        {"pairs of one character", {"", "F", "", "", ""}, "mnuCopyhex5", "Hex={F,,}"},
+        {"pairs of an empty text", {"", "", "", "", ""}, "mnuCopyhex5", "Hex={,,}"},
+        {"six characters without the # sign", {"", "#FF800", "", "", ""}, "mnuCopyhex3", "#FF800"},
+        {"longer text keeps its last six", {"", "##FF8000", "", "", ""}, "mnuCopyhex3", "FF8000"},
+        {"decimal text as typed", {"255,12", "", "", "", ""}, "mnuCopydec1", "RGB(255,12)"},
+        {"empty decimal text", {"", "", "", "", ""}, "mnuCopydec2", ""},
+        {"one-digit channel", {"", "", "F", "8", ""}, "mnuCopyCplus", "0x8F"},
+        {"one-digit channel in VB", {"", "", "F", "8", ""}, "mnuCopyVB", "&H008F&"},
+        {"one-digit channel in Delphi", {"", "", "F", "8", "0"}, "mnuCopyDelphi", "$0008F"},
+        {"one-digit channel in Java", {"", "", "F", "8", "0"}, "mnuCopyJava", "0xF80"},
     };
     for (const Row& row : rows) {
-        EXPECT_EQ(copiedText(row.notation, row.editors), row.copied) << row.name;
-        if (row.notation != CopyNotation::VB) {
-            EXPECT_TRUE(menuCaption(row.notation, row.editors).ends_with(row.copied)) << row.name;
+        EXPECT_EQ(CopiedText(notation(row.entry), row.editors), row.copied) << row.name;
+        if (row.entry != "mnuCopyVB") {
+            EXPECT_TRUE(MenuCaption(notation(row.entry), row.editors).ends_with(row.copied)) << row.name;
         }
     }
 }
@@ -125,9 +132,9 @@ TEST(Notations, HalfTypedEditorTexts)
 TEST(Notations, CaptionsEscapeEveryAmpersand)
 {
     const EditorTexts editors{"1&2", "#A&B", "&", "", ""};
-    EXPECT_EQ(copiedText(CopyNotation::Dec1, editors), "RGB(1&2)");
-    EXPECT_EQ(menuCaption(CopyNotation::Dec1, editors), "RGB(1&&2)");
-    EXPECT_EQ(menuCaption(CopyNotation::Hex1, editors), "##A&&B");
-    EXPECT_EQ(copiedText(CopyNotation::VB, editors), "&H00&&");
-    EXPECT_EQ(menuCaption(CopyNotation::VB, editors), "    VB: &&H00&&&&");
+    EXPECT_EQ(CopiedText(notation("mnuCopydec1"), editors), "RGB(1&2)");
+    EXPECT_EQ(MenuCaption(notation("mnuCopydec1"), editors), "RGB(1&&2)");
+    EXPECT_EQ(MenuCaption(notation("mnuCopyhex1"), editors), "##A&&B");
+    EXPECT_EQ(CopiedText(notation("mnuCopyVB"), editors), "&H00&&");
+    EXPECT_EQ(MenuCaption(notation("mnuCopyVB"), editors), "    VB: &&H00&&&&");
 }

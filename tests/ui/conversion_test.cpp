@@ -328,7 +328,6 @@ TEST_F(ConversionPanelTest, DraggingHueFromRedToGreenFollowsEveryStepAndRecordsN
         const ColorValue want = MakeColor(expected.R, expected.G, expected.B);
         ASSERT_EQ(current(), want) << "H " << h << " gave " << describe(current()).toStdString();
         ASSERT_EQ(window->shownColor(), want) << "H " << h;
-        ASSERT_EQ(curColor, want) << "H " << h;
         ASSERT_EQ(txt[0]->text(), QString::number(h));
         ASSERT_EQ(window->editorTexts().hex, QString::fromStdString(HtmlHex(want))) << "H " << h;
         // The other sliders keep the user's positions.
@@ -596,7 +595,6 @@ TEST_F(ConversionPanelTest, TheCurrentColourFollowsTheSlidersInEveryView)
     press(0, Qt::Key_PageUp); // default page step 10
     const ColorValue want = colour({10, 0, 0});
     EXPECT_EQ(current(), want);
-    EXPECT_EQ(curColor, want);
     const EditorSnapshot e = window->editorTexts();
     EXPECT_EQ(e.rgb, "10,0,0");
     EXPECT_EQ(e.hex, "#0A0000");

@@ -408,7 +408,6 @@ TEST_F(WheelFrame, ClickingACellMakesItTheCurrentColour)
         clickCell(ring, row.cell);
         EXPECT_EQ(hex(win.swatchColor()), hex(expected)) << name;
         EXPECT_EQ(win.findChild<QLineEdit*>("txtHex")->text().toStdString(), hex(expected)) << name;
-        EXPECT_EQ(hex(curColor), hex(expected)) << name;
         // Unlocked: the clicked colour becomes cell 0 of a new wheel.
         EXPECT_EQ(hex(ring->cellColor(0)), hex(expected)) << name;
     }

@@ -1,33 +1,18 @@
-// notations.h - the eleven notations in which the current colour is copied to the clipboard.
+// notations.h - the notations in which the current colour is copied to the clipboard, as one table.
+//
+// Each row is one entry of a Copy submenu of the Edit menu: the submenu, the entry's name, its
+// caption rule (a label in front of the copied text) and the copied text as prefix, body and
+// suffix. The Copy submenus, the copied texts and the captions all come from here: a new notation
+// is a new row, a new submenu a row of kCopySubmenus.
 //
 // Each notation is built from the texts of the colour editors as they stand, so while the user is
-// typing a command copies the half-typed text as it is. Captions show the copied text, some with a
-// language label in front.
+// typing a command copies the half-typed text as it is.
 #pragma once
 
-#include <array>
-#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace prismara {
-
-// In menu order: two decimal forms, five hexadecimal forms, four programming-language forms.
-enum class CopyNotation : std::size_t {
-    Dec1,   // RGB(255,128,0)
-    Dec2,   // 255,128,0
-    Hex1,   // #FF8000
-    Hex2,   // "#FF8000"
-    Hex3,   // FF8000
-    Hex4,   // "FF8000"
-    Hex5,   // Hex={FF,80,00}
-    CPlus,  // 0x0080FF (blue first)
-    VB,     // &H000080FF& (blue first)
-    Delphi, // $000080FF (blue first)
-    Java,   // 0xFF8000
-};
-
-inline constexpr std::size_t kCopyNotationCount = 11;
 
 // The texts of the editors the notations are built from.
 struct EditorTexts
@@ -39,21 +24,63 @@ struct EditorTexts
     std::string blue;  // txtbh: "00"
 };
 
-struct CopyNotationInfo
-{
-    CopyNotation notation;
-    std::string_view menuEntry;      // object name of the menu entry, "mnuCopyhex1"
-    std::string_view initialCaption; // caption before the first colour is shown, "&" escaped as "&&"
+enum class NotationBody {
+    Decimal,   // the txtRgb text
+    Hex6,      // the last six characters of the txtHex text
+    Hex6Pairs, // those six characters as three comma-separated pairs
+    BlueFirst, // txtbh, txtgh, txtrh
+    RedFirst,  // txtrh, txtgh, txtbh
 };
 
-// All eleven notations in menu order.
-const std::array<CopyNotationInfo, kCopyNotationCount>& CopyNotations();
+struct CopySubmenu
+{
+    std::string_view name;    // object name of the submenu
+    std::string_view caption;
+};
+
+struct Notation
+{
+    std::string_view submenu;   // name of its CopySubmenu
+    std::string_view menuEntry; // object name of the menu entry
+    std::string_view label;     // caption only, in front of the copied text; never copied
+    std::string_view prefix;
+    NotationBody body;
+    std::string_view suffix;
+};
+
+// The Copy submenus of the Edit menu, in menu order.
+inline constexpr CopySubmenu kCopySubmenus[] = {
+    {"mnuCopydec", "Copy DEC Format of Color"},
+    {"mnuCopyhex", "Copy HEX Format of Color"},
+    {"mnuCopySpecial", "Copy Special Format"},
+};
+
+// Every notation, in menu order within its submenu.
+inline constexpr Notation kNotations[] = {
+    {"mnuCopydec", "mnuCopydec1", "", "RGB(", NotationBody::Decimal, ")"},     // RGB(255,128,0)
+    {"mnuCopydec", "mnuCopydec2", "", "", NotationBody::Decimal, ""},          // 255,128,0
+    {"mnuCopyhex", "mnuCopyhex1", "", "#", NotationBody::Hex6, ""},            // #FF8000
+    {"mnuCopyhex", "mnuCopyhex2", "", "\"#", NotationBody::Hex6, "\""},        // "#FF8000"
+    {"mnuCopyhex", "mnuCopyhex3", "", "", NotationBody::Hex6, ""},             // FF8000
+    {"mnuCopyhex", "mnuCopyhex4", "", "\"", NotationBody::Hex6, "\""},         // "FF8000"
+    {"mnuCopyhex", "mnuCopyhex5", "", "Hex={", NotationBody::Hex6Pairs, "}"},  // Hex={FF,80,00}
+    {"mnuCopySpecial", "mnuCopyCplus", "   C++: ", "0x", NotationBody::BlueFirst, ""},    // 0x0080FF
+    {"mnuCopySpecial", "mnuCopyVB", "    VB: ", "&H00", NotationBody::BlueFirst, "&"},    // &H000080FF&
+    {"mnuCopySpecial", "mnuCopyDelphi", "Delphi: ", "$00", NotationBody::BlueFirst, ""},  // $000080FF
+    {"mnuCopySpecial", "mnuCopyJava", "  Java: ", "0x", NotationBody::RedFirst, ""},      // 0xFF8000
+};
+
+// The row of a menu entry; nullptr when no notation has that entry.
+const Notation* FindNotation(std::string_view menuEntry);
 
 // The text that the notation's command puts on the clipboard.
-std::string copiedText(CopyNotation notation, const EditorTexts& editors);
+std::string CopiedText(const Notation& notation, const EditorTexts& editors);
 
-// The menu caption that shows the copied text: the language label and its leading spaces in front,
-// and every "&" doubled so that the menu shows it rather than taking it as the access key.
-std::string menuCaption(CopyNotation notation, const EditorTexts& editors);
+// The menu caption that shows the copied text: the label in front, and every "&" doubled so that
+// the menu shows it rather than taking it as the access key.
+std::string MenuCaption(const Notation& notation, const EditorTexts& editors);
+
+// The caption before the first colour is shown: that of white, without the label's leading blanks.
+std::string InitialMenuCaption(const Notation& notation);
 
 } // namespace prismara
