@@ -6,9 +6,11 @@
 #include "core/wheel/wheelcolors.h"
 
 #include "core/colour/clrmodels.h"
+#include "core/colour/colorspaces.h"
 
 #include <algorithm>
 #include <cassert>
+#include <cmath>
 #include <cstdint>
 
 namespace prismara {
@@ -72,16 +74,31 @@ constexpr auto kRybHues = [] {
     return table;
 }();
 
+// Cells 1-11 of the OKLCH wheel: hue steps of 30 degrees at the colour's OKLCH lightness and chroma.
+void oklchCompanions(ColorValue color, std::array<ColorValue, kWheelCells>& cells)
+{
+    const OkLch base = OklchOf(color);
+    for (int i = 1; i < kWheelCells; ++i) {
+        const double hue = std::fmod(base.h + 30.0 * i, 360.0);
+        cells[static_cast<std::size_t>(i)] = ToColor(OkLch{base.l, base.c, hue});
+    }
+}
+
 } // namespace
 
 std::array<ColorValue, kWheelCells> WheelColors(ColorValue color, int colorwheeltype)
 {
-    assert(colorwheeltype == kRgbWheel || colorwheeltype == kRybWheel);
+    assert(colorwheeltype == kRgbWheel || colorwheeltype == kRybWheel || colorwheeltype == kOklchWheel);
     std::array<ColorValue, kWheelCells> cells;
     // A grey has no hue to turn: every cell is the grey itself. (Going through HSL would give the
     // grey of its lightness rounded to whole percent, so (1,1,1) would turn black.)
     if (GetRed(color) == GetGreen(color) && GetGreen(color) == GetBlue(color)) {
         cells.fill(color);
+        return cells;
+    }
+    if (colorwheeltype == kOklchWheel) {
+        cells[0] = color;
+        oklchCompanions(color, cells);
         return cells;
     }
     const HSLValue hsl = RGBToHSL(GetRed(color), GetGreen(color), GetBlue(color));
