@@ -37,10 +37,18 @@ constexpr double kDeltaYMin = 0.0005;
 constexpr double kLowClip = 0.1;
 
 // The screen luminance APCA works with: a plain 2.4 power of each channel, not the sRGB curve.
+// The powers of the 256 channel values are worked out once.
 double apcaY(ColorValue color)
 {
-    return kRedY * std::pow(GetRed(color) / 255.0, kMainTrc) + kGreenY * std::pow(GetGreen(color) / 255.0, kMainTrc) +
-           kBlueY * std::pow(GetBlue(color) / 255.0, kMainTrc);
+    static const std::array<double, 256> power = [] {
+        std::array<double, 256> values{};
+        for (int v = 0; v < 256; ++v)
+            values[static_cast<std::size_t>(v)] = std::pow(v / 255.0, kMainTrc);
+        return values;
+    }();
+    return kRedY * power[static_cast<std::size_t>(GetRed(color))] +
+           kGreenY * power[static_cast<std::size_t>(GetGreen(color))] +
+           kBlueY * power[static_cast<std::size_t>(GetBlue(color))];
 }
 
 // Soft clamp of near-black luminance.
