@@ -35,7 +35,15 @@ std::string RedHex(ColorValue color) { return hex2(GetRed(color)); }
 std::string GreenHex(ColorValue color) { return hex2(GetGreen(color)); }
 std::string BlueHex(ColorValue color) { return hex2(GetBlue(color)); }
 
-std::string HtmlHex(ColorValue color) { return "#" + RedHex(color) + GreenHex(color) + BlueHex(color); }
+std::string HtmlHex(ColorValue color)
+{
+    // Appended piece by piece: "#" + a temporary makes GCC 12 warn falsely (-Wrestrict) at -O3.
+    std::string text = "#";
+    text += RedHex(color);
+    text += GreenHex(color);
+    text += BlueHex(color);
+    return text;
+}
 
 std::string BgrHex(ColorValue color) { return BlueHex(color) + GreenHex(color) + RedHex(color); }
 

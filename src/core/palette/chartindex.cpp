@@ -45,7 +45,7 @@ std::string joinLines(const std::vector<std::string>& lines)
 
 std::string chartFileName(std::uint64_t number)
 {
-    return "c" + std::to_string(number) + ".rgb";
+    return std::string("c").append(std::to_string(number)).append(".rgb");
 }
 
 const std::string kIndexName(kChartIndexFile);
@@ -157,9 +157,9 @@ ChartList ChartIndex::read() const
 StoreResult ChartIndex::appendRecord(std::string_view file, std::string_view name) const
 {
     if (!isPlainFileName(file))
-        return StoreResult::refused(kIndexName, "\"" + std::string(file) + "\" is not a palette file name");
+        return StoreResult::refused(kIndexName, std::string("\"").append(file).append("\" is not a palette file name"));
     if (trimSpaces(name).empty() || name.find_first_of("\r\n") != std::string_view::npos)
-        return StoreResult::refused(kIndexName, "\"" + std::string(name) + "\" cannot be a palette name");
+        return StoreResult::refused(kIndexName, std::string("\"").append(name).append("\" cannot be a palette name"));
     const auto data = readFile(path());
     if (!data)
         return StoreResult::notRead(kIndexName);

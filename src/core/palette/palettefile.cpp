@@ -115,7 +115,7 @@ StoreResult PaletteFile::append(std::string_view hexText) const
         return refusedName();
     if (hexText.size() != 1 + kRecordSize || hexText.front() != '#' ||
         !std::all_of(hexText.begin() + 1, hexText.end(), isHexDigit))
-        return StoreResult::refused(fileName_, "\"" + std::string(hexText) + "\" is not a colour");
+        return StoreResult::refused(fileName_, std::string("\"").append(hexText).append("\" is not a colour"));
     const std::string_view record = hexText.substr(1);
 
     const std::uintmax_t size = fileSize(path());
