@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <optional>
+#include <sstream>
 #include <string>
 
 using namespace prismara;
@@ -31,7 +32,9 @@ RGBValue channelsOf(const cClrModels& model)
 
 std::string describe(const RGBValue& rgb)
 {
-    return "(" + std::to_string(rgb.R) + ", " + std::to_string(rgb.G) + ", " + std::to_string(rgb.B) + ")";
+    std::ostringstream text; // not "(" + a temporary: GCC 12 warns falsely about that at -O3
+    text << '(' << rgb.R << ", " << rgb.G << ", " << rgb.B << ')';
+    return text.str();
 }
 
 std::string describe(const HSLValue& hsl)
