@@ -5,14 +5,18 @@
 // tests use a scripted double (tests/support/fakeplatform.h).
 #pragma once
 
+#include "core/app/twips.h"
 #include "core/colour/colorvalue.h"
+#include "platform/qtconvert.h"
 
 #include <QImage>
 #include <QRect>
 #include <QSize>
 #include <QString>
 
+#include <filesystem>
 #include <optional>
+#include <string_view>
 
 class QWidget;
 
@@ -45,10 +49,13 @@ public:
     // without extension ("prismara").
     virtual QString programFolder() = 0;
     virtual QString programFileName() = 0;
+    // The program folder as a path, and a data file in it (the folder, "/", the file name).
+    std::filesystem::path programFolderPath() { return ToPath(programFolder()); }
+    std::filesystem::path dataFilePath(std::string_view fileName) { return programFolderPath() / fileName; }
 
     // The primary screen's size in logical pixels and in twips (15 twips to a pixel).
     virtual QSize screenSizePixels() = 0;
-    QSize screenSizeTwips() { return screenSizePixels() * 15; }
+    QSize screenSizeTwips() { return screenSizePixels() * kTwipsPerPixel; }
 
     // Z-order: above all normal windows, or back to normal, keeping position and size.
     virtual void setTopMost(QWidget* window, bool topMost) = 0;

@@ -2,6 +2,7 @@
 #include "platform/qtplatform.h"
 
 #include "platform/frminput.h"
+#include "platform/qtconvert.h"
 #include "core/files/inifile.h"
 #include "core/files/fileio.h"
 #include "platform/screencapture.h"
@@ -92,11 +93,11 @@ QString QtPlatform::settingsFile(const QString& app) { return configFolder() + "
 QString QtPlatform::getSetting(const QString& app, const QString& section, const QString& key,
                                const QString& fallback)
 {
-    const auto text = readFile(settingsFile(app).toStdString());
+    const auto text = readFile(ToPath(settingsFile(app)));
     if (!text)
         return fallback;
-    const auto value = IniFile::parse(*text).get(section.toStdString(), key.toStdString());
-    return value ? QString::fromStdString(*value) : fallback;
+    const auto value = IniFile::parse(*text).get(ToStdString(section), ToStdString(key));
+    return value ? ToQString(*value) : fallback;
 }
 
 void QtPlatform::saveSetting(const QString& app, const QString& section, const QString& key,
@@ -104,9 +105,9 @@ void QtPlatform::saveSetting(const QString& app, const QString& section, const Q
 {
     const QString path = settingsFile(app);
     QDir().mkpath(QFileInfo(path).absolutePath());
-    IniFile ini = IniFile::parse(readFile(path.toStdString()).value_or(std::string()));
-    ini.set(section.toStdString(), key.toStdString(), value.toStdString());
-    replaceFile(path.toStdString(), (path + ".tmp").toStdString(), ini.serialize());
+    IniFile ini = IniFile::parse(readFile(ToPath(path)).value_or(std::string()));
+    ini.set(ToStdString(section), ToStdString(key), ToStdString(value));
+    replaceFile(ToPath(path), ToPath(path + ".tmp"), ini.serialize());
 }
 
 bool QtPlatform::previousInstance()

@@ -7,6 +7,7 @@
 #include "shell/frmabout.h"
 #include "widgets/menutable.h"
 #include "shell/toolbaricons.h"
+#include "core/app/twips.h"
 #include "core/app/windowposition.h"
 #include "core/colour/notations.h"
 #include "ui/convert/conversionpanel.h"
@@ -40,7 +41,6 @@ constexpr QPoint kPaletteGrid(233, 25); // the grid's first cell sits 2 pixels i
 constexpr QRect kConverter(229, 26, 271, 170);
 constexpr int kDesignerTop = 200;
 constexpr int kDesignerHeight = 240;
-constexpr int kTwips = 15;
 
 EditorTexts notationTexts(const EditorSnapshot& e)
 {
@@ -89,16 +89,11 @@ FrmShowColor::~FrmShowColor()
     editors_->detach();
 }
 
-QString FrmShowColor::dataPath(const QString& fileName) const
-{
-    return platform_.programFolder() + "/" + fileName;
-}
-
 QAction* FrmShowColor::addMenuEntry(QWidget* parentMenu, const MenuEntry& entry)
 {
     QAction* action = nullptr;
-    const QString name = QString::fromUtf8(entry.name.data(), static_cast<int>(entry.name.size()));
-    const QString caption = QString::fromUtf8(entry.caption.data(), static_cast<int>(entry.caption.size()));
+    const QString name = ToQString(entry.name);
+    const QString caption = ToQString(entry.caption);
     if (entry.kind == MenuKind::Menu || entry.kind == MenuKind::Submenu) {
         auto* m = new QMenu(caption, parentMenu);
         m->setObjectName(name);
@@ -169,17 +164,17 @@ void FrmShowColor::buildToolbar()
             tlbTool_->addSeparator()->setObjectName(QString("toolsep%1").arg(b.number));
             continue;
         }
-        const QString tag = QString::fromUtf8(b.tag.data(), static_cast<int>(b.tag.size()));
+        const QString tag = ToQString(b.tag);
         QAction* a = nullptr;
         if (!b.action.empty()) {
-            a = actions_.value(QString::fromUtf8(b.action.data(), static_cast<int>(b.action.size())));
+            a = actions_.value(ToQString(b.action));
         } else {
             a = new QAction(this);
             a->setObjectName(tag);
             actions_.insert(tag, a);
         }
-        a->setToolTip(QString::fromUtf8(b.toolTip.data(), static_cast<int>(b.toolTip.size())));
-        a->setIcon(toolbarIcon(tag, QString::fromUtf8(b.themeIcon.data(), static_cast<int>(b.themeIcon.size()))));
+        a->setToolTip(ToQString(b.toolTip));
+        a->setIcon(toolbarIcon(tag, ToQString(b.themeIcon)));
         a->setIconVisibleInMenu(false);
         a->setProperty("toolbarTag", tag);
         tlbTool_->addAction(a);
@@ -213,7 +208,7 @@ void FrmShowColor::wireCommands()
     on("mnuShowWinColor", [this] { showColorDialog(); });
     on("mnucon", [this] { converter_->open(); });
     on("mnuconv", [this] { converter_->open(); });
-    on("mnucontents", [this] { platform_.shellOpen(dataPath("help.chm")); });
+    on("mnucontents", [this] { platform_.shellOpen(PathToQString(platform_.dataFilePath("help.chm"))); });
     on("mnuWeb", [this] { platform_.shellOpen(kHomePage); });
     on("mnuabout", [this] { FrmAbout::showAbout(platform_, this); });
 
@@ -248,7 +243,7 @@ void FrmShowColor::build()
     // 3.
     setWindowTitle(kWindowCaption);
     // 4. The recent colours of this run.
-    createIfMissing(dataPath("recent.rgb").toStdString());
+    createIfMissing(platform_.dataFilePath("recent.rgb"));
     // 5.
     addToCount_ = 0;
     // 6. Saved schemes of the first style, the first one loaded.
@@ -285,9 +280,9 @@ void FrmShowColor::placeWindow()
     const auto x = settings.number(Setting::PositionX);
     const auto y = settings.number(Setting::PositionY);
     const QSize screen = platform_.screenSizeTwips();
-    const QSize size = frameGeometry().size().expandedTo(this->size()) * kTwips;
+    const QSize size = frameGeometry().size().expandedTo(this->size()) * kTwipsPerPixel;
     const WindowPlacement at = PlaceWindow(x, y, size.width(), size.height(), screen.width(), screen.height());
-    move(at.left / kTwips, at.top / kTwips);
+    move(TwipsToPixels(at.left), TwipsToPixels(at.top));
 }
 
 void FrmShowColor::CurrentColorChanged(ColorValue color, int writeRecent)
@@ -355,7 +350,8 @@ void FrmShowColor::toggleOnTop()
 void FrmShowColor::togglePaletteOnly()
 {
     const bool on = action("mnuSwap")->isChecked();
-    const int cut = scheme_->tabStripHeight() + (100 + kTwips / 2) / kTwips;
+    // The tab strip and 100 twips, to the nearest pixel.
+    const int cut = scheme_->tabStripHeight() + TwipsToPixels(100 + kTwipsPerPixel / 2);
     setFixedHeight(on ? fullHeight_ - cut : fullHeight_);
     Settings(platform_).setOn(Setting::WebColorScheme, on);
 }
@@ -378,7 +374,7 @@ void FrmShowColor::popUpEditMenuOverSwatch(const QPoint& globalPos)
     QMenu* edit = menu("mnuEdit");
     auto setVisible = [this](std::span<const std::string_view> names, bool visible) {
         for (std::string_view n : names)
-            if (QAction* a = action(QString::fromUtf8(n.data(), static_cast<int>(n.size()))))
+            if (QAction* a = action(ToQString(n)))
                 a->setVisible(visible);
     };
     ChangeCopyMenu();
@@ -411,11 +407,11 @@ void FrmShowColor::shutdown()
     if (shutDown_)
         return;
     shutDown_ = true;
-    const QPoint at = frameGeometry().topLeft() * kTwips;
+    const QPoint at = frameGeometry().topLeft();
     Settings settings(platform_);
-    settings.setNumber(Setting::PositionX, at.x());
-    settings.setNumber(Setting::PositionY, at.y());
-    removeFile(dataPath("recent.rgb").toStdString());
+    settings.setNumber(Setting::PositionX, PixelsToTwips(at.x()));
+    settings.setNumber(Setting::PositionY, PixelsToTwips(at.y()));
+    removeFile(platform_.dataFilePath("recent.rgb"));
     // Every other window of the program closes with the main window.
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w != this && w->isVisible())

@@ -67,7 +67,6 @@ private:
     void build();
     void placeWindow();
     void shutdown();
-    QString dataPath(const QString& fileName) const;
     QAction* addMenuEntry(QWidget* parentMenu, const struct MenuEntry& entry);
     void addCopySubmenus(QWidget* parentMenu);
 

@@ -1,6 +1,8 @@
 // colorswatch.cpp - a clickable colour swatch.
 #include "widgets/colorswatch.h"
 
+#include "platform/qtconvert.h"
+
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QToolTip>
@@ -19,7 +21,7 @@ void showCellToolTip(QWidget& widget, QHelpEvent& help, int cell, ColorValue col
         help.ignore();
         return;
     }
-    widget.setToolTip(QString::fromStdString(HtmlHex(color)));
+    widget.setToolTip(ToQString(HtmlHex(color)));
     QToolTip::showText(help.globalPos(), widget.toolTip(), &widget, cellArea);
 }
 

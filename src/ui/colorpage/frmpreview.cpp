@@ -5,6 +5,7 @@
 #include "widgets/colorswatch.h"
 #include "core/palette/colorinfo.h"
 #include "platform/platform.h"
+#include "platform/qtconvert.h"
 
 #include <QAction>
 #include <QApplication>
@@ -51,8 +52,6 @@ constexpr InfoBox kBoxes[] = {
     {nullptr, "Cr:", "txtCr", &ColorPageTexts::txtCr},
 };
 
-QString fromStd(const std::string& text) { return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size())); }
-std::string toStd(const QString& text) { return text.toLocal8Bit().toStdString(); }
 } // namespace
 
 FrmPreview::FrmPreview(ColorHub& hub, QWidget* parent) : QDialog(parent), hub_(hub)
@@ -103,8 +102,8 @@ FrmPreview::FrmPreview(ColorHub& hub, QWidget* parent) : QDialog(parent), hub_(h
     picInfo_->setGeometry(0, 0, kPanelWidth, hub_.platform().screenSizePixels().height());
 
     const EditorSnapshot editors = hub_.editorTexts();
-    const ColorPageTexts values = ColorInfoTexts(toStd(editors.hex), toStd(editors.red), toStd(editors.green),
-                                                 toStd(editors.blue));
+    const ColorPageTexts values = ColorInfoTexts(ToStdString(editors.hex), ToStdString(editors.red), ToStdString(editors.green),
+                                                 ToStdString(editors.blue));
 
     auto* form = new QFormLayout(picInfo_);
     form->setSizeConstraint(QLayout::SetNoConstraint);
@@ -112,7 +111,7 @@ FrmPreview::FrmPreview(ColorHub& hub, QWidget* parent) : QDialog(parent), hub_(h
     title->setObjectName("lblTitle");
     title->setAlignment(Qt::AlignCenter);
     form->addRow(title);
-    auto* hex = new QLineEdit(fromStd(values.txtHex), picInfo_);
+    auto* hex = new QLineEdit(ToQString(values.txtHex), picInfo_);
     hex->setObjectName("txtHex");
     hex->setAlignment(Qt::AlignCenter);
     form->addRow(hex);
@@ -122,7 +121,7 @@ FrmPreview::FrmPreview(ColorHub& hub, QWidget* parent) : QDialog(parent), hub_(h
             heading->setObjectName(QString("lbl%1").arg(b.heading));
             form->addRow(heading);
         }
-        auto* edit = new QLineEdit(fromStd(values.*b.value), picInfo_);
+        auto* edit = new QLineEdit(ToQString(values.*b.value), picInfo_);
         edit->setObjectName(b.name);
         auto* caption = new QLabel(b.caption, picInfo_);
         caption->setObjectName(QString("lbl_%1").arg(b.name));
@@ -150,9 +149,9 @@ QLineEdit* FrmPreview::box(const char* name) const { return picInfo_->findChild<
 ColorPageTexts FrmPreview::texts() const
 {
     ColorPageTexts t;
-    t.txtHex = toStd(box("txtHex")->text());
+    t.txtHex = ToStdString(box("txtHex")->text());
     for (const InfoBox& b : kBoxes)
-        t.*b.value = toStd(box(b.name)->text());
+        t.*b.value = ToStdString(box(b.name)->text());
     return t;
 }
 
@@ -162,7 +161,7 @@ void FrmPreview::mnusave_Click()
     const std::optional<QString> file = platform.saveFileName(this, box("txtHex")->text(), "web page(*.htm)", "htm");
     if (!file)
         return;
-    const StoreResult saved = SaveColorPage(file->toStdString(), texts());
+    const StoreResult saved = SaveColorPage(ToPath(*file), texts());
     if (!saved)
         platform.showError(this, "Save as Html", QString("The page could not be saved to %1.").arg(*file));
 }

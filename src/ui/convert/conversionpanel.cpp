@@ -2,7 +2,9 @@
 #include "ui/convert/conversionpanel.h"
 
 #include "widgets/colorhub.h"
+#include "core/app/twips.h"
 #include "platform/platform.h"
+#include "platform/qtconvert.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -18,9 +20,7 @@ namespace prismara {
 
 namespace {
 
-// Designed positions are in twips relative to the panel, 15 twips to a pixel.
-constexpr int px(int twips) { return twips / 15; }
-
+// Designed positions are in twips relative to the panel.
 constexpr std::array<int, 4> kLetterTops{90, 495, 885, 1290};
 constexpr std::array<int, 4> kSliderTops{90, 495, 900, 1305};
 constexpr std::array<int, 4> kValueTops{30, 435, 840, 1245};
@@ -38,7 +38,7 @@ constexpr int kButtonTop = 2160;
 // The letters are centred on their designed place, with room either side for "Cb" and "Cr"
 // (the link boxes they could touch show on the RGB tab only, whose letters are single).
 constexpr int kLetterWidth = 16;
-constexpr int kLetterX = px(kLetterLeft) + 3 - kLetterWidth / 2;
+constexpr int kLetterX = TwipsToPixels(kLetterLeft) + 3 - kLetterWidth / 2;
 constexpr int kRowHeight = 16;   // letter, slider and link box share one centre line
 constexpr int kValueHeight = 22;
 constexpr int kLinkSize = 16;
@@ -46,8 +46,6 @@ constexpr int kButtonWidth = 73;
 constexpr int kButtonHeight = 23;
 // The model tabs hang below the rows, between the last row and the buttons, across the panel.
 constexpr QRect kTabs(2, 110, 267, 24);
-
-QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 } // namespace
 
@@ -65,7 +63,7 @@ ConversionPanel::ConversionPanel(ColorHub& hub, QWidget* parent) : QFrame(parent
     tabModels_->setDrawBase(true);
     tabModels_->setExpanding(false);
     for (const ModelTab& tab : ModelTabs())
-        tabModels_->addTab(text(tab.caption));
+        tabModels_->addTab(ToQString(tab.caption));
     tabModels_->setCurrentIndex(static_cast<int>(kRgbTab));
     tabModels_->setGeometry(kTabs);
 
@@ -73,14 +71,15 @@ ConversionPanel::ConversionPanel(ColorHub& hub, QWidget* parent) : QFrame(parent
         const QString n = QString::number(r);
         lblCp_[r] = new QLabel(this);
         lblCp_[r]->setObjectName("lblCp" + n);
-        lblCp_[r]->setGeometry(kLetterX, px(kLetterTops[r]), kLetterWidth, kRowHeight);
+        lblCp_[r]->setGeometry(kLetterX, TwipsToPixels(kLetterTops[r]), kLetterWidth, kRowHeight);
         lblCp_[r]->setAlignment(Qt::AlignCenter);
 
         sldVal_[r] = new QSlider(Qt::Horizontal, this);
         sldVal_[r]->setObjectName("sldVal" + n);
         sldVal_[r]->setMinimum(0);
         sldVal_[r]->setFocusPolicy(Qt::StrongFocus); // a click makes it the active slider
-        sldVal_[r]->setGeometry(px(kSliderLeft), px(kSliderTops[r]), px(kSliderWidth), kRowHeight);
+        sldVal_[r]->setGeometry(TwipsToPixels(kSliderLeft), TwipsToPixels(kSliderTops[r]), TwipsToPixels(kSliderWidth),
+                                kRowHeight);
         sldVal_[r]->installEventFilter(this);
         connect(sldVal_[r], &QSlider::valueChanged, this, [this, r] { sliderChanged(r); });
 
@@ -88,21 +87,22 @@ ConversionPanel::ConversionPanel(ColorHub& hub, QWidget* parent) : QFrame(parent
         txtval_[r]->setObjectName("txtval" + n);
         txtval_[r]->setReadOnly(true); // shows the slider; never read back
         txtval_[r]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        txtval_[r]->setGeometry(px(kValueLeft), px(kValueTops[r]), px(kValueWidth), kValueHeight);
+        txtval_[r]->setGeometry(TwipsToPixels(kValueLeft), TwipsToPixels(kValueTops[r]), TwipsToPixels(kValueWidth),
+                                kValueHeight);
         txtval_[r]->setText("0");
     }
     for (std::size_t r = 0; r < kLinks; ++r) {
         chklockmove_[r] = new QCheckBox(this);
         chklockmove_[r]->setObjectName("chklockmove" + QString::number(r));
-        chklockmove_[r]->setGeometry(0, px(kLinkTops[r]), kLinkSize, kLinkSize);
+        chklockmove_[r]->setGeometry(0, TwipsToPixels(kLinkTops[r]), kLinkSize, kLinkSize);
     }
 
     cmdApply_ = new QPushButton("&OK", this);
     cmdApply_->setObjectName("cmdApply");
-    cmdApply_->setGeometry(px(kApplyLeft), px(kButtonTop), kButtonWidth, kButtonHeight);
+    cmdApply_->setGeometry(TwipsToPixels(kApplyLeft), TwipsToPixels(kButtonTop), kButtonWidth, kButtonHeight);
     cmdClose_ = new QPushButton("&Cancel", this);
     cmdClose_->setObjectName("cmdClose");
-    cmdClose_->setGeometry(px(kCloseLeft), px(kButtonTop), kButtonWidth, kButtonHeight);
+    cmdClose_->setGeometry(TwipsToPixels(kCloseLeft), TwipsToPixels(kButtonTop), kButtonWidth, kButtonHeight);
     connect(cmdApply_, &QPushButton::clicked, this, [this] { accept(); });
     connect(cmdClose_, &QPushButton::clicked, this, [this] { cancel(); });
 
@@ -165,7 +165,7 @@ void ConversionPanel::applyTab(std::size_t index)
     for (QSlider* s : sldVal_)
         s->setValue(0);
     for (std::size_t r = 0; r < kRows; ++r) {
-        lblCp_[r]->setText(text(tab.letters[r]));
+        lblCp_[r]->setText(ToQString(tab.letters[r]));
         sldVal_[r]->setMaximum(r < tab.rows ? tab.maxima[r] : 0);
     }
     for (QCheckBox* c : chklockmove_)

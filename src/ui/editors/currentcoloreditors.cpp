@@ -3,6 +3,7 @@
 
 #include "widgets/colorswatch.h"
 #include "core/editors/editortext.h"
+#include "platform/qtconvert.h"
 
 #include <QKeyEvent>
 #include <QFontMetrics>
@@ -130,16 +131,16 @@ EditorSnapshot CurrentColorEditors::texts() const
 void CurrentColorEditors::showColor(ColorValue color)
 {
     inUpdate_ = true;
-    txtRgb_->setText(QString::fromStdString(RgbText(color)));
+    txtRgb_->setText(ToQString(RgbText(color)));
     const QString hex = txtHex_->text();
     if (!hexFocus_ || (hex.size() == 7 && hex.startsWith('#')))
-        txtHex_->setText(QString::fromStdString(HtmlHex(color)));
+        txtHex_->setText(ToQString(HtmlHex(color)));
     txtr_->setText(QString::number(GetRed(color)));
     txtg_->setText(QString::number(GetGreen(color)));
     txtb_->setText(QString::number(GetBlue(color)));
-    txtrh_->setText(redHexFocus_ ? shortHex(GetRed(color)) : QString::fromStdString(RedHex(color)));
-    txtbh_->setText(blueHexFocus_ ? shortHex(GetBlue(color)) : QString::fromStdString(BlueHex(color)));
-    txtgh_->setText(greenHexFocus_ ? shortHex(GetGreen(color)) : QString::fromStdString(GreenHex(color)));
+    txtrh_->setText(redHexFocus_ ? shortHex(GetRed(color)) : ToQString(RedHex(color)));
+    txtbh_->setText(blueHexFocus_ ? shortHex(GetBlue(color)) : ToQString(BlueHex(color)));
+    txtgh_->setText(greenHexFocus_ ? shortHex(GetGreen(color)) : ToQString(GreenHex(color)));
     inUpdate_ = false;
 }
 

@@ -5,10 +5,10 @@
 #include "widgets/menutable.h"
 #include "ui/palette/palettegrid.h"
 #include "platform/platform.h"
+#include "platform/qtconvert.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QFile>
 #include <QMenu>
 
 #include <algorithm>
@@ -18,21 +18,17 @@ namespace prismara {
 
 namespace {
 
-QString fromBytes(const std::string& text) { return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size())); }
-
-std::string toBytes(const QString& text) { return text.toLocal8Bit().toStdString(); }
-
 // A store message shown as a sentence; it starts with the file name, whose case is kept.
 QString sentence(const std::string& message)
 {
-    QString text = fromBytes(message);
+    QString text = ToQString(message);
     if (!text.isEmpty() && !text.endsWith('.'))
         text += '.';
     return text;
 }
 
 // Menu captions treat "&" as the access-key mark; a palette name shows it as it is.
-QString caption(const std::string& name) { return fromBytes(name).replace('&', "&&"); }
+QString caption(const std::string& name) { return ToQString(name).replace('&', "&&"); }
 
 const QString kIndexTitle = QStringLiteral("Color Palettes");
 
@@ -40,7 +36,7 @@ const QString kIndexTitle = QStringLiteral("Color Palettes");
 
 PaletteView::PaletteView(ColorHub& hub, QWidget* parent)
     : QWidget(parent), hub_(hub),
-      store_(std::filesystem::path(QFile::encodeName(hub.platform().programFolder()).toStdString()))
+      store_(hub.platform().programFolderPath())
 {
     setObjectName("picPalette");
     cmbChart_ = new QComboBox(parent);
@@ -105,10 +101,10 @@ QString PaletteView::selectedName() const
     const int position = selectorPosition();
     if (position < 0 || position >= store_.chartCount())
         return {};
-    return fromBytes(store_.chartNames()[static_cast<std::size_t>(position)]);
+    return ToQString(store_.chartNames()[static_cast<std::size_t>(position)]);
 }
 
-QString PaletteView::shownFile() const { return fromBytes(shownFile_); }
+QString PaletteView::shownFile() const { return ToQString(shownFile_); }
 
 bool PaletteView::succeeded(const QString& title, const StoreResult& result)
 {
@@ -137,7 +133,7 @@ void PaletteView::ShowChartMenu()
     cmbChart_->clear();
     const StoreResult read = store_.readIndex();
     for (const std::string& name : store_.chartNames())
-        cmbChart_->addItem(fromBytes(name));
+        cmbChart_->addItem(ToQString(name));
     cmbChart_->setCurrentIndex(cmbChart_->count() > 0 ? 0 : -1);
     cmbChart_->blockSignals(wasBlocked);
     chartSelected(selectorPosition());
@@ -152,7 +148,7 @@ void PaletteView::showPage(int page)
     const int position = selectorPosition();
     const std::string file =
         position >= 0 && position < store_.chartCount() ? store_.chartFiles()[static_cast<std::size_t>(position)] : std::string();
-    ShowColorChart(fromBytes(file), page);
+    ShowColorChart(ToQString(file), page);
 }
 
 void PaletteView::chartSelected(int position)
@@ -173,7 +169,7 @@ void PaletteView::applyKindRules(int position)
 void PaletteView::ShowColorChart(const QString& fileName, int page)
 {
     dropSelection();
-    shownFile_ = toBytes(fileName);
+    shownFile_ = ToStdString(fileName);
     const PaletteFile palette = store_.palette(shownFile_);
     // Showing a palette brings its file into being; a folder that cannot be written only means
     // the palette shows empty.
@@ -227,7 +223,7 @@ void PaletteView::popUpEditMenu(const QPoint& globalPos)
         return;
     auto show = [this](bool visible) {
         for (std::string_view name : kCellPopupShown)
-            if (QAction* a = hub_.action(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))))
+            if (QAction* a = hub_.action(ToQString(name)))
                 a->setVisible(visible);
     };
     show(true);
@@ -244,7 +240,7 @@ void PaletteView::recordRecent(ColorValue color)
         if (color == lastChartColor_)
             return;
         (void)store_.appendRecent(color);
-        ShowColorChart(fromBytes(std::string(kRecentFile)), 1);
+        ShowColorChart(ToQString(kRecentFile), 1);
         return;
     }
     // Recording is best effort: a folder that cannot be written loses only this run's history.
@@ -299,7 +295,7 @@ void PaletteView::addThisColorTo(int item)
     if (!succeeded("Add This Color To", store_.palette(file).append(HtmlHex(hub_.swatchColor()))))
         return;
     if (file == shownFile_)
-        ShowColorChart(fromBytes(file), 1);
+        ShowColorChart(ToQString(file), 1);
 }
 
 void PaletteView::newColorPalette()
@@ -309,7 +305,7 @@ void PaletteView::newColorPalette()
                              .trimmed();
     if (name.isEmpty())
         return;
-    if (!succeeded("New Color Palette", store_.addChart(toBytes(name))))
+    if (!succeeded("New Color Palette", store_.addChart(ToStdString(name))))
         return;
     ShowChartMenu();
     selectPosition(cmbChart_->count() - 1);
@@ -323,7 +319,7 @@ void PaletteView::deleteSelectedColor()
     const PaletteFile palette = store_.palette(position);
     if (!succeeded("Delete Selected Color", palette.removeRecord(selColorRec_)))
         return;
-    ShowColorChart(fromBytes(palette.fileName()), 1);
+    ShowColorChart(ToQString(palette.fileName()), 1);
 }
 
 void PaletteView::deleteCurrentPalette()
@@ -349,7 +345,7 @@ void PaletteView::clearDuplicateColors()
     const PaletteFile palette = store_.palette(selectorPosition());
     if (!succeeded("Clear Duplicate Colors", palette.removeDuplicates()))
         return;
-    ShowColorChart(fromBytes(palette.fileName()), 1);
+    ShowColorChart(ToQString(palette.fileName()), 1);
 }
 
 void PaletteView::clearAllColors()
@@ -362,7 +358,7 @@ void PaletteView::clearAllColors()
     const PaletteFile palette = store_.palette(selectorPosition());
     if (!succeeded("Clear All Colors", palette.clear()))
         return;
-    ShowColorChart(fromBytes(palette.fileName()), 1);
+    ShowColorChart(ToQString(palette.fileName()), 1);
 }
 
 } // namespace prismara

@@ -4,6 +4,7 @@
 #include "widgets/colorswatch.h"
 #include "core/palette/palettestore.h"
 #include "platform/platform.h"
+#include "platform/qtconvert.h"
 #include "platform/settings.h"
 
 #include <QCheckBox>
@@ -18,10 +19,6 @@
 #include <QScreen>
 
 namespace prismara {
-
-namespace {
-QString fromStd(const std::string& text) { return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size())); }
-} // namespace
 
 FrmPick::FrmPick(Platform& platform, int pickStartChart, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), platform_(platform)
@@ -65,7 +62,7 @@ FrmPick::FrmPick(Platform& platform, int pickStartChart, QWidget* parent)
 
     // Opening, in order: topmost, the palettes, the setting.
     platform_.setTopMost(this, true);
-    ShowSaveChart(platform_.programFolder().toStdString(), pickStartChart);
+    ShowSaveChart(platform_.programFolderPath(), pickStartChart);
     readAutoStop();
 
     connect(check1_, &QCheckBox::toggled, this, &FrmPick::saveAutoStop);
@@ -87,14 +84,14 @@ void FrmPick::ShowSaveChart(const std::filesystem::path& folder, int pickStartCh
     const QSignalBlocker quiet(cmbSaveTo_);
     cmbSaveTo_->clear();
     for (const SaveTarget& target : targets_)
-        cmbSaveTo_->addItem(fromStd(target.name), fromStd(target.file));
+        cmbSaveTo_->addItem(ToQString(target.name), ToQString(target.file));
     cmbSaveTo_->setCurrentIndex(PreselectedSaveTarget(targets_, pickStartChart));
 }
 
 QString FrmPick::pickSaveFile() const
 {
     const SaveTarget* target = chosenTarget();
-    return target ? fromStd(target->file) : QString();
+    return target ? ToQString(target->file) : QString();
 }
 
 const SaveTarget* FrmPick::chosenTarget() const
@@ -110,8 +107,8 @@ bool FrmPick::continuous() const { return check1_->isChecked(); }
 void FrmPick::showColor(ColorValue color)
 {
     lblcor_->setColor(color);
-    txtHex_->setText(QString::fromStdString(HtmlHex(color)));
-    txtRgb_->setText(QString::fromStdString(RgbText(color)));
+    txtHex_->setText(ToQString(HtmlHex(color)));
+    txtRgb_->setText(ToQString(RgbText(color)));
 }
 
 void FrmPick::readAutoStop()

@@ -7,6 +7,7 @@
 #include "core/palette/palettefile.h"
 #include "core/palette/palettestore.h"
 #include "platform/platform.h"
+#include "platform/qtconvert.h"
 
 #include <QAction>
 #include <QWidget>
@@ -76,10 +77,10 @@ void ScreenPicker::pick()
     Platform& platform = hub_.platform();
     const ColorValue color = getColor_->pickedColor();
     const SaveTarget* target = pick_->chosenTarget();
-    const StoreResult saved = AppendChartColor(platform.programFolder().toStdString(), target ? target->file : std::string(),
+    const StoreResult saved = AppendChartColor(platform.programFolderPath(), target ? target->file : std::string(),
                                                HtmlHex(color));
     if (!saved) {
-        const QString what = target ? QString::fromStdString(saved.message())
+        const QString what = target ? ToQString(saved.message())
                                     : QStringLiteral("There is no palette to save the picked color to.");
         platform.showError(pick_, kPickerTitle, what);
     }
@@ -114,10 +115,10 @@ void ScreenPicker::cmdStop_Click()
 
     if (!saveFile.empty()) {
         // The palette is found by its file name, whatever the records before it hold.
-        PaletteStore store(platform.programFolder().toStdString());
+        PaletteStore store(platform.programFolderPath());
         (void)store.readIndex();
         const int position = SelectorPositionOf(store, saveFile);
-        hub_.showPalette(position, QString::fromLocal8Bit(saveFile.data(), static_cast<qsizetype>(saveFile.size())));
+        hub_.showPalette(position, ToQString(saveFile));
     }
 
     QWidget* converter = main->findChild<QWidget*>(QStringLiteral("picColorConverter"));

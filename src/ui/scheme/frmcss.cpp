@@ -2,6 +2,7 @@
 #include "ui/scheme/frmcss.h"
 
 #include "platform/platform.h"
+#include "platform/qtconvert.h"
 #include "core/scheme/schemecode.h"
 
 #include <QFontDatabase>
@@ -38,7 +39,7 @@ QLabel* caption(const char* name, const char* text, QWidget* buddy, QWidget* par
 }
 
 // Box texts keep the program's CR LF line ends; the boxes themselves show plain lines.
-QString shown(const std::string& text) { return QString::fromStdString(text).replace("\r\n", "\n"); }
+QString shown(const std::string& text) { return ToQString(text).replace("\r\n", "\n"); }
 QString copied(const QPlainTextEdit* box) { return box->toPlainText().replace("\n", "\r\n"); }
 } // namespace
 

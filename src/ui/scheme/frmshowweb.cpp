@@ -3,6 +3,7 @@
 
 #include "widgets/colorswatch.h"
 #include "platform/platform.h"
+#include "platform/qtconvert.h"
 #include "core/scheme/schemepreview.h"
 
 #include <QAction>
@@ -41,7 +42,7 @@ FrmShowweb::FrmShowweb(const SchemeState& state, QWidget* parent) : QDialog(pare
     for (std::size_t i = 0; i < SchemePreview::kLineCount; ++i) {
         const PreviewLine& line = preview.lines[i];
         auto* field = new QLineEdit(this);
-        field->setObjectName(QString::fromStdString(line.field));
+        field->setObjectName(ToQString(line.field));
         field->setReadOnly(true);
         field->setFrame(false);
         QFont f("Tahoma");
@@ -52,7 +53,7 @@ FrmShowweb::FrmShowweb(const SchemeState& state, QWidget* parent) : QDialog(pare
         colours.setColor(QPalette::Base, toQColor(line.background));
         colours.setColor(QPalette::Text, toQColor(line.foreground));
         field->setPalette(colours);
-        field->setText(QString::fromLocal8Bit(line.text));
+        field->setText(ToQString(line.text));
         field->setCursorPosition(0);
         field->setMinimumWidth(280);
         layout->addWidget(field);

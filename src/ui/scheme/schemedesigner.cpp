@@ -3,6 +3,7 @@
 
 #include "widgets/colorhub.h"
 #include "platform/platform.h"
+#include "platform/qtconvert.h"
 #include "ui/scheme/frmcss.h"
 #include "ui/scheme/frmshowweb.h"
 #include "core/scheme/schemecode.h"
@@ -13,7 +14,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QFile>
 #include <QFocusEvent>
 #include <QFrame>
 #include <QListWidget>
@@ -41,8 +41,6 @@ constexpr int kPaneBottom = 236;
 // The pop-up entries that only the Web Links Color samples offer.
 constexpr std::string_view kWebLinksOnlyEntries[] = {"mnuViewCode",     "pop1sep1", "mnuCopyInline", "mnuCopyHtml",
                                                       "mnuCopyExternal", "pop1sep2", "mnuShowweb"};
-
-QString qstr(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // A colour-scheme sheet: three stripes of colour on a page.
 void drawSheet(QPainter& p, const QRectF& r)
@@ -123,7 +121,7 @@ void SchemeDesigner::buildTabs()
     // Clicking a tab takes the focus, so the saved-scheme list loses its selection.
     tabColor_->setFocusPolicy(Qt::StrongFocus);
     for (const SchemeStyle& style : SchemeStyles::all())
-        tabColor_->addTab(QString::fromStdString(style.caption));
+        tabColor_->addTab(ToQString(style.caption));
     const QSize tabs = tabColor_->sizeHint();
     tabColor_->setGeometry(2, kTabTop, tabs.width(), tabs.height());
     const int paneTop = kTabTop + tabs.height() - 1;
@@ -212,7 +210,7 @@ void SchemeDesigner::wirePopup()
     auto copy = [this](std::string SchemeCode::*text) {
         const SchemeCode code = SchemeCode::fromState(state_);
         hub_.platform().clearClipboard();
-        hub_.platform().setClipboardText(QString::fromStdString(code.*text));
+        hub_.platform().setClipboardText(ToQString(code.*text));
     };
     on("mnuSaveScheme", [this] { SaveColorScheme(); });
     on("mnuViewCode", [this] { FrmCss::showCode(hub_.platform(), state_, hub_.window()); });
@@ -245,7 +243,7 @@ void SchemeDesigner::fillSavedSchemes()
 std::size_t SchemeDesigner::visibleStyle() const
 {
     const QString caption = tabColor_->tabText(tabColor_->currentIndex());
-    return SchemeStyles::indexOf(caption.toStdString()).value_or(SchemeStyles::kWebLinks);
+    return SchemeStyles::indexOf(ToStdString(caption)).value_or(SchemeStyles::kWebLinks);
 }
 
 int SchemeDesigner::tabStripHeight() const { return kPaneBottom - kTabTop; }
@@ -286,7 +284,7 @@ void SchemeDesigner::refresh(std::size_t style) { panels_.at(style)->showLooks(s
 
 SchemeFiles SchemeDesigner::filesOf(std::size_t style) const
 {
-    return SchemeFiles(std::filesystem::path(QFile::encodeName(hub_.platform().programFolder()).toStdString()), style);
+    return SchemeFiles(hub_.platform().programFolderPath(), style);
 }
 
 void SchemeDesigner::switchStyle()
@@ -302,7 +300,7 @@ void SchemeDesigner::fillList(std::size_t style)
     fillingList_ = true;
     lstCorset_->clear();
     for (const std::string& name : filesOf(style).names())
-        lstCorset_->addItem(QString::fromLocal8Bit(name.data(), static_cast<qsizetype>(name.size())));
+        lstCorset_->addItem(ToQString(name));
     fillingList_ = false;
 }
 
@@ -332,7 +330,7 @@ void SchemeDesigner::schemeSelected()
 
 void SchemeDesigner::samplePicked(SchemePanel* panel, const QString& sample)
 {
-    const auto pick = state_.pickColor(panel->style(), sample.toStdString());
+    const auto pick = state_.pickColor(panel->style(), ToStdString(sample));
     if (!pick)
         return;
     panel->selectElement(pick->element);
@@ -345,7 +343,7 @@ void SchemeDesigner::showPopup(bool allEntries, const QPoint& globalPos)
         return;
     auto setShown = [this](bool shown) {
         for (std::string_view name : kWebLinksOnlyEntries) {
-            if (QAction* a = hub_.action(qstr(name)))
+            if (QAction* a = hub_.action(ToQString(name)))
                 a->setVisible(shown);
         }
     };
@@ -361,12 +359,11 @@ void SchemeDesigner::SaveColorScheme()
     const std::size_t style = visibleStyle();
     const QString answer =
         hub_.platform().inputText(hub_.window(), "Save This Color Scheme", "Save this color scheme as:");
-    const QByteArray bytes = answer.toLocal8Bit();
-    const auto name = SchemeFiles::nameFromAnswer(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    const auto name = SchemeFiles::nameFromAnswer(ToStdString(answer));
     if (!name)
         return;
     fillingList_ = true;
-    lstCorset_->addItem(QString::fromLocal8Bit(name->data(), static_cast<qsizetype>(name->size())));
+    lstCorset_->addItem(ToQString(*name));
     fillingList_ = false;
     const SchemeFileResult result = filesOf(style).save(*name, state_.sourceColors(style));
     if (!result.ok()) {
@@ -399,7 +396,7 @@ void SchemeDesigner::deleteRememberedScheme()
 
 void SchemeDesigner::reportFailure(const QString& title, const QString& what, const SchemeFileResult& result)
 {
-    const QString file = QFile::decodeName(QByteArray::fromStdString(result.file.string()));
+    const QString file = PathToQString(result.file);
     hub_.platform().showError(hub_.window(), title,
                               QString("The color scheme could not be %1: the file \"%2\" could not be written.")
                                   .arg(what, file));

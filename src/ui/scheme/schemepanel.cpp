@@ -1,5 +1,6 @@
 // schemepanel.cpp - one web-scheme style's panel, built from the style table and its layout.
 #include "ui/scheme/schemepanel.h"
+#include "platform/qtconvert.h"
 
 #include "ui/scheme/schemelayouts.h"
 #include "ui/scheme/schemesample.h"
@@ -21,15 +22,13 @@ namespace {
 constexpr int kMargin = 3;
 constexpr int kGap = 4;
 constexpr int kPageBar = 12;   // the browser bar above the page content
-
-QString text(const std::string& s) { return QString::fromStdString(s); }
 } // namespace
 
 SchemePanel::SchemePanel(std::size_t style, QWidget* parent)
     : QWidget(parent), style_(style), group_(new QButtonGroup(this))
 {
     const SchemeStyle& table = SchemeStyles::style(style_);
-    setObjectName(text(table.panel));
+    setObjectName(ToQString(table.panel));
     resize(kWidth, kHeight);
     group_->setExclusive(true);
     buildOptions();
@@ -48,7 +47,7 @@ void SchemePanel::buildOptions()
     const int optionsWidth = SchemeLayouts::forPanel(table.panel).optionsWidth;
 
     auto* frame = new QFrame(this);
-    frame->setObjectName(text(table.optionFrame));
+    frame->setObjectName(ToQString(table.optionFrame));
     frame->setFrameShape(QFrame::StyledPanel);
     frame->setFrameShadow(QFrame::Sunken);
     frame->setGeometry(kWidth - kMargin - optionsWidth, kMargin, optionsWidth, kHeight - 2 * kMargin);
@@ -66,8 +65,8 @@ void SchemePanel::buildOptions()
         if (!element.groupFrame.empty()) {
             auto found = groups.find(element.groupFrame);
             if (found == groups.end()) {
-                auto* box = new QGroupBox(text(element.groupCaption), frame);
-                box->setObjectName(text(element.groupFrame));
+                auto* box = new QGroupBox(ToQString(element.groupCaption), frame);
+                box->setObjectName(ToQString(element.groupFrame));
                 auto* inner = new QHBoxLayout(box);
                 inner->setContentsMargins(5, 0, 2, 1);
                 inner->setSpacing(4);
@@ -78,10 +77,10 @@ void SchemePanel::buildOptions()
             into = found->second;
             owner = found->second->parentWidget();
         }
-        auto* button = new QRadioButton(text(element.caption), owner);
-        button->setObjectName(text(element.optionName));
+        auto* button = new QRadioButton(ToQString(element.caption), owner);
+        button->setObjectName(ToQString(element.optionName));
         if (!element.toolTip.empty())
-            button->setToolTip(text(element.toolTip));
+            button->setToolTip(ToQString(element.toolTip));
         into->addWidget(button);
         group_->addButton(button, static_cast<int>(i));
         options_.push_back(button);
@@ -102,7 +101,7 @@ void SchemePanel::buildSamples()
     QPoint origin = content.topLeft();
     if (!table.sampleFrame.empty()) {
         holder = new QWidget(this);
-        holder->setObjectName(text(table.sampleFrame));
+        holder->setObjectName(ToQString(table.sampleFrame));
         holder->setGeometry(content);
         origin = QPoint(0, 0);
     }
@@ -158,7 +157,7 @@ void SchemePanel::showLooks(const SchemeState& state)
     const std::vector<SampleLook>& looks = state.looks(style_);
     for (std::size_t i = 0; i < samples_.size() && i < looks.size(); ++i) {
         const SampleLook& look = looks[i];
-        samples_[i]->showLook(look.backColor, look.foreColor, look.borderColor, QString::fromLocal8Bit(look.caption));
+        samples_[i]->showLook(look.backColor, look.foreColor, look.borderColor, ToQString(look.caption));
     }
 }
 
@@ -168,14 +167,14 @@ void SchemePanel::sampleReleased(SchemeSample* sample, Qt::MouseButton button, c
         emit popupRequested(globalPos);
         return;
     }
-    const auto pick = SchemeStyles::style(style_).findPick(sample->objectName().toStdString());
+    const auto pick = SchemeStyles::style(style_).findPick(ToStdString(sample->objectName()));
     if (pick && pick->pick->trigger == PickTrigger::ButtonRelease)
         emit samplePicked(sample->objectName());
 }
 
 void SchemePanel::sampleClicked(SchemeSample* sample)
 {
-    const auto pick = SchemeStyles::style(style_).findPick(sample->objectName().toStdString());
+    const auto pick = SchemeStyles::style(style_).findPick(ToStdString(sample->objectName()));
     if (pick && pick->pick->trigger == PickTrigger::PrimaryClick)
         emit samplePicked(sample->objectName());
 }

@@ -2,6 +2,7 @@
 #include "ui/wheel/colorcellring.h"
 
 #include "widgets/colorswatch.h"
+#include "platform/qtconvert.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -102,7 +103,7 @@ int ColorCellRing::cellAt(QPointF pos) const
 QString ColorCellRing::toolTipAt(QPointF pos) const
 {
     const int cell = cellAt(pos);
-    return cell < 0 ? QString() : QString::fromStdString(HtmlHex(colors_[slot(cell)]));
+    return cell < 0 ? QString() : ToQString(HtmlHex(colors_[slot(cell)]));
 }
 
 bool ColorCellRing::event(QEvent* event)

@@ -2,6 +2,7 @@
 #include "ui/wheel/colorwheelframe.h"
 
 #include "widgets/colorhub.h"
+#include "core/app/twips.h"
 #include "platform/platform.h"
 #include "platform/qtconvert.h"
 #include "platform/settings.h"
@@ -22,7 +23,6 @@ namespace {
 constexpr QSize kFrameSize(122, 168);            // 1830 x 2520
 constexpr QRect kLockBox(36, 15, 63, 17);        // left 540, top 225, width 945
 constexpr QRect kHarmonyList(3, 139, 115, 21);   // left 45, top 2085, width 1725
-constexpr double kTwipsPerPixel = 15.0;
 
 // Per wheel type: the menu entry that chooses it and the frame's caption while it is shown.
 struct WheelTypeInfo {
