@@ -59,7 +59,7 @@ void timeEachCall(benchmark::State& state, Call call, bool paint)
 QSlider* openPanelOn(Window& w, const char* tab)
 {
     // A saturated colour, so that every hue step gives a new colour.
-    w.window.CurrentColorChanged(MakeColor(200, 100, 50), 1);
+    w.window.CurrentColorChanged(MakeColor(200, 100, 50), WriteRecent::Yes);
     w.window.action("mnucon")->trigger();
     auto* tabs = w.window.findChild<QTabBar*>("tabModels");
     for (int t = 0; t < tabs->count(); ++t)
@@ -86,7 +86,7 @@ BENCHMARK(BM_SliderStep)->ArgsProduct({{0, 1}, {0, 1}})->UseManualTime()->Unit(b
 void BM_CurrentColorChanged(benchmark::State& state)
 {
     Window w;
-    const int writeRecent = static_cast<int>(state.range(0));
+    const WriteRecent writeRecent = state.range(0) != 0 ? WriteRecent::Yes : WriteRecent::No;
     timeEachCall(
         state,
         [&](std::int64_t i) {

@@ -85,7 +85,7 @@ void BM_CurrentColorChangedAndPaint(benchmark::State& state)
     QApplication::processEvents();
     int n = 0;
     for (auto _ : state) {
-        window.CurrentColorChanged(nextColor(n), 0);
+        window.CurrentColorChanged(nextColor(n), WriteRecent::No);
         QApplication::processEvents();
     }
 }

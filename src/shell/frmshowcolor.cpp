@@ -223,11 +223,11 @@ void FrmShowColor::wireCommands()
 
     connect(editors_->swatch(), &ColorSwatch::clicked, this, [this] {
         ClearSchemeSelection();
-        CurrentColorChanged(swatchColor(), 1);
+        CurrentColorChanged(swatchColor(), WriteRecent::Yes);
     });
     connect(editors_->swatch(), &ColorSwatch::doubleClicked, this, [this] {
         ClearSchemeSelection();
-        CurrentColorChanged(swatchColor(), 1);
+        CurrentColorChanged(swatchColor(), WriteRecent::Yes);
         converter_->open();
     });
     connect(editors_->swatch(), &ColorSwatch::rightReleased, this,
@@ -285,7 +285,7 @@ void FrmShowColor::placeWindow()
     move(TwipsToPixels(at.left), TwipsToPixels(at.top));
 }
 
-void FrmShowColor::CurrentColorChanged(ColorValue color, int writeRecent)
+void FrmShowColor::CurrentColorChanged(ColorValue color, WriteRecent writeRecent)
 {
     // 1. The selected web-scheme element takes the colour, changed or not.
     scheme_->HtmlColor(color);
@@ -300,13 +300,13 @@ void FrmShowColor::CurrentColorChanged(ColorValue color, int writeRecent)
     const bool webSafe = IsWebSafe(color);
     action("mnuWebsafe")->setEnabled(!webSafe);
     toolbarButton(2)->setEnabled(!webSafe);
-    if (writeRecent == 1 && color != kBlack && color != kWhite)
+    if (writeRecent == WriteRecent::Yes && color != kBlack && color != kWhite)
         palette_->recordRecent(color);
     palette_->currentColorShown(color);
     editors_->setSwatchColor(color);
     ChangeCopyMenu();
     shownColor_ = editors_->swatchColor();
-    if (converter_->isVisible() && writeRecent != 0)
+    if (converter_->isVisible() && writeRecent == WriteRecent::Yes)
         converter_->open();
 }
 
@@ -359,14 +359,14 @@ void FrmShowColor::togglePaletteOnly()
 void FrmShowColor::snapToWebSafe()
 {
     ClearSchemeSelection();
-    CurrentColorChanged(SnapWebSafe(swatchColor()), 1);
+    CurrentColorChanged(SnapWebSafe(swatchColor()), WriteRecent::Yes);
 }
 
 void FrmShowColor::showColorDialog()
 {
     ClearSchemeSelection();
     const ColorValue chosen = platform_.chooseColor(this, swatchColor());
-    CurrentColorChanged(chosen, 1);
+    CurrentColorChanged(chosen, WriteRecent::Yes);
 }
 
 void FrmShowColor::popUpEditMenuOverSwatch(const QPoint& globalPos)

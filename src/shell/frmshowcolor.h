@@ -24,7 +24,7 @@ public:
     ~FrmShowColor() override;
 
     // ColorHub
-    void CurrentColorChanged(ColorValue color, int writeRecent) override;
+    void CurrentColorChanged(ColorValue color, WriteRecent writeRecent) override;
     void ClearSchemeSelection() override;
     ColorValue swatchColor() const override;
     EditorSnapshot editorTexts() const override;
@@ -32,7 +32,7 @@ public:
     QMenu* menu(const QString& name) const override;
     QAction* toolbarButton(int number) const override;
     Platform& platform() override { return platform_; }
-    QWidget* window() override { return this; }
+    QWidget* mainWindow() override { return this; }
     bool paletteOnly() const override;
     void dropPaletteSelection() override;
     void ChangeCopyMenu() override;

@@ -30,12 +30,16 @@ struct EditorSnapshot
     QString blueHex;  // txtbh
 };
 
+// Whether CurrentColorChanged records a new colour among the recent colours and refreshes an open
+// conversion panel: every colour source but the conversion panel itself.
+enum class WriteRecent { No, Yes };
+
 class ColorHub
 {
 public:
     virtual ~ColorHub() = default;
 
-    virtual void CurrentColorChanged(ColorValue color, int writeRecent) = 0;
+    virtual void CurrentColorChanged(ColorValue color, WriteRecent writeRecent) = 0;
     virtual void ClearSchemeSelection() = 0;
 
     // The swatch's colour (the working copy of the current colour).
@@ -50,7 +54,7 @@ public:
     virtual QAction* toolbarButton(int number) const = 0;
 
     virtual Platform& platform() = 0;
-    virtual QWidget* window() = 0;
+    virtual QWidget* mainWindow() = 0;
 
     // True while "Only Show Color Palette" is on.
     virtual bool paletteOnly() const = 0;

@@ -48,7 +48,7 @@ QAction* menuEntry(const FrmPreview& page, const char* name) { return page.findC
 TEST(ColorPage, ShowsTheCurrentColourInFiveModels)
 {
     WindowFixture w;
-    w.window->CurrentColorChanged(MakeColor(51, 102, 153), 1);
+    w.window->CurrentColorChanged(MakeColor(51, 102, 153), WriteRecent::Yes);
     FrmPreview page(*w.window, w.window.get());
     EXPECT_EQ(page.windowTitle(), "Color Preview");
     EXPECT_TRUE(page.isModal());
@@ -101,7 +101,7 @@ TEST(ColorPage, SavedPagesMatchTheirFixturesByteForByte)
     WindowFixture w;
     TempDir dir;
     for (const Case& c : cases) {
-        w.window->CurrentColorChanged(c.color, 1);
+        w.window->CurrentColorChanged(c.color, WriteRecent::Yes);
         FrmPreview page(*w.window, w.window.get());
         const std::filesystem::path file = dir / (std::string(c.name) + ".htm");
         w.platform.saveAnswers.push_back(QString::fromStdString(file.string()));
@@ -186,7 +186,7 @@ TEST(ColorPage, ARightClickPopsUpTheActionMenu)
 TEST(ColorPage, TheEditMenuEntryOpensAModalTopmostPageThatExitDiscards)
 {
     WindowFixture w;
-    w.window->CurrentColorChanged(MakeColor(0xFF, 0xA1, 0xCC), 1);
+    w.window->CurrentColorChanged(MakeColor(0xFF, 0xA1, 0xCC), WriteRecent::Yes);
     QPointer<QWidget> seen;
     bool topmost = false;
     bool modal = false;

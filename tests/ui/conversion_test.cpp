@@ -93,7 +93,7 @@ public:
     void chooseElsewhere(ColorValue c)
     {
         window->ClearSchemeSelection();
-        window->CurrentColorChanged(c, 1);
+        window->CurrentColorChanged(c, WriteRecent::Yes);
     }
 
     void openFromMenu() { window->action("mnucon")->trigger(); }

@@ -60,7 +60,7 @@ protected:
     void chooseElsewhere(ColorValue c)
     {
         window->ClearSchemeSelection();
-        window->CurrentColorChanged(c, 1);
+        window->CurrentColorChanged(c, WriteRecent::Yes);
     }
 
     // Runs `inPopup` with the pop-up menu once it is on screen, then closes whatever is still open.

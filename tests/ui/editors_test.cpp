@@ -25,7 +25,7 @@ class Editors : public ::testing::Test
 protected:
     void SetUp() override
     {
-        w.window->CurrentColorChanged(MakeColor(100, 0, 0), 0);
+        w.window->CurrentColorChanged(MakeColor(100, 0, 0), WriteRecent::No);
         w.writeFile("recent.rgb", "");
     }
     ColorValue color() const { return w.window->swatchColor(); }
@@ -130,11 +130,11 @@ TEST_F(Editors, ABadCharacterInHtmlHexEmptiesTheBox)
 
 TEST_F(Editors, SameColourTwiceIsRecordedOnceAndBlackAndWhiteNever)
 {
-    w.window->CurrentColorChanged(MakeColor(1, 2, 3), 1);
-    w.window->CurrentColorChanged(MakeColor(1, 2, 3), 1);
-    w.window->CurrentColorChanged(kBlack, 1);
-    w.window->CurrentColorChanged(kWhite, 1);
-    w.window->CurrentColorChanged(MakeColor(4, 5, 6), 0);
+    w.window->CurrentColorChanged(MakeColor(1, 2, 3), WriteRecent::Yes);
+    w.window->CurrentColorChanged(MakeColor(1, 2, 3), WriteRecent::Yes);
+    w.window->CurrentColorChanged(kBlack, WriteRecent::Yes);
+    w.window->CurrentColorChanged(kWhite, WriteRecent::Yes);
+    w.window->CurrentColorChanged(MakeColor(4, 5, 6), WriteRecent::No);
     EXPECT_EQ(w.fileBytes("recent.rgb"), "010203");
     EXPECT_EQ(w.window->shownColor(), MakeColor(4, 5, 6));
 }
@@ -142,7 +142,7 @@ TEST_F(Editors, SameColourTwiceIsRecordedOnceAndBlackAndWhiteNever)
 TEST_F(Editors, SnapToWebSafeSnapsAndDisablesItself)
 {
     QAction* websafe = w.window->action("mnuWebsafe");
-    w.window->CurrentColorChanged(MakeColor(200, 100, 30), 1);
+    w.window->CurrentColorChanged(MakeColor(200, 100, 30), WriteRecent::Yes);
     EXPECT_TRUE(websafe->isEnabled());
     EXPECT_TRUE(w.window->toolbarButton(2)->isEnabled());
     websafe->trigger();

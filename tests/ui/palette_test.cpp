@@ -308,7 +308,7 @@ TEST_F(PaletteViewTest, ACellClickMakesItsColourCurrentAndAnEmptyCellGivesWhite)
     EXPECT_EQ(w.bytes("recent.rgb"), recentBefore + recordOf(colourOf(3))) << "white is never recorded";
 
     // A colour from elsewhere drops the cell selection.
-    w.window->CurrentColorChanged(MakeColor(1, 2, 3), 1);
+    w.window->CurrentColorChanged(MakeColor(1, 2, 3), WriteRecent::Yes);
     EXPECT_FALSE(w.grid().selectionVisible());
     EXPECT_FALSE(w.enabled("mnuDelCor"));
 }
@@ -330,7 +330,7 @@ TEST_F(PaletteViewTest, ClickingTheRecentColoursDoesNotRecordThemAgain)
 
     // A new colour from elsewhere is recorded and shown at once in cell 0 of page 1.
     const ColorValue fresh = MakeColor(70, 80, 90);
-    w.window->CurrentColorChanged(fresh, 1);
+    w.window->CurrentColorChanged(fresh, WriteRecent::Yes);
     EXPECT_EQ(w.bytes("recent.rgb"), before + recordOf(fresh));
     EXPECT_EQ(w.grid().cellColor(0), fresh);
     EXPECT_EQ(w.view().curPage(), 1);
@@ -424,7 +424,7 @@ TEST_F(PaletteViewTest, AddThisColorToListsEveryWritablePaletteInIndexOrder)
     EXPECT_EQ(w.addToCaptions().last(), "Forest");
 
     // The last item adds to the palette it names.
-    w.window->CurrentColorChanged(MakeColor(1, 2, 3), 1);
+    w.window->CurrentColorChanged(MakeColor(1, 2, 3), WriteRecent::Yes);
     w.window->menu("mnuAddto")->actions().last()->trigger();
     EXPECT_EQ(w.bytes("c9.rgb"), recordOf(MakeColor(1, 2, 3)));
 }
@@ -556,7 +556,7 @@ TEST_F(PaletteViewTest, AddingToThePaletteOnViewReturnsToPageOne)
     QTest::mouseClick(w.button("nextpage"), Qt::LeftButton);
     ASSERT_EQ(w.view().curPage(), 2);
     const ColorValue added = MakeColor(12, 34, 56);
-    w.window->CurrentColorChanged(added, 1);
+    w.window->CurrentColorChanged(added, WriteRecent::Yes);
 
     // A palette not on view: the view stays where it is.
     const int pastels = static_cast<int>(w.addToCaptions().indexOf("Pastels"));

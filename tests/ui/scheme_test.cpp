@@ -166,7 +166,7 @@ protected:
     }
 
     ColorValue current() { return window->swatchColor(); }
-    void setCurrentColor(ColorValue c) { window->CurrentColorChanged(c, 1); }
+    void setCurrentColor(ColorValue c) { window->CurrentColorChanged(c, WriteRecent::Yes); }
 
     // Runs `open` (which must pop up mnuHtmlPop1) and returns the entries the menu showed.
     QStringList shownPopupEntries(const std::function<void()>& openMenu)

@@ -225,7 +225,7 @@ TEST_F(WheelFrame, ExampleWheelsFollowTheCurrentColour)
     open();
     for (const Row& row : rows) {
         action(row.typeCommand)->trigger();
-        window().CurrentColorChanged(row.color, 1);
+        window().CurrentColorChanged(row.color, WriteRecent::Yes);
         for (int i = 0; i < 12; ++i) {
             const auto at = static_cast<std::size_t>(i);
             EXPECT_EQ(hex(wheel()->cellColor(i)), hex(row.expected[at])) << row.name << ", wheel cell " << i;
@@ -242,7 +242,7 @@ TEST_F(WheelFrame, GreysFillTwelveEqualCells)
     for (const char* type : {"mnuRGBWheel", "mnuRYBWheel"}) {
         action(type)->trigger();
         for (const ColorValue grey : greys) {
-            window().CurrentColorChanged(grey, 1);
+            window().CurrentColorChanged(grey, WriteRecent::Yes);
             for (int i = 0; i < 12; ++i) {
                 EXPECT_EQ(hex(wheel()->cellColor(i)), hex(grey)) << type << ' ' << hex(grey) << ", wheel cell " << i;
                 EXPECT_EQ(hex(square()->cellColor(i)), hex(grey)) << type << ' ' << hex(grey) << ", square cell " << i;
@@ -303,7 +303,7 @@ TEST_F(WheelFrame, SwitchingTheDisplayReappliesTheMarks)
     EXPECT_TRUE(marked(square()).empty());
 
     // The marks do not depend on the colours.
-    window().CurrentColorChanged(kRed, 1);
+    window().CurrentColorChanged(kRed, WriteRecent::Yes);
     action("mnuRYBWheel")->trigger();
     EXPECT_EQ(marked(wheel()), (std::set<int>{2, 4, 8, 10}));
 }
@@ -311,12 +311,12 @@ TEST_F(WheelFrame, SwitchingTheDisplayReappliesTheMarks)
 TEST_F(WheelFrame, LockKeepsTheCellsWhileTheColourChanges)
 {
     open();
-    window().CurrentColorChanged(kRed, 1);
+    window().CurrentColorChanged(kRed, WriteRecent::Yes);
     QCheckBox* lock = find<QCheckBox>("chkLock");
 
     QTest::mouseClick(lock, Qt::LeftButton);
     ASSERT_TRUE(frame()->locked());
-    window().CurrentColorChanged(kBlue, 1);
+    window().CurrentColorChanged(kBlue, WriteRecent::Yes);
     EXPECT_EQ(cells(wheel()), kRedRgbWheel);
     EXPECT_EQ(cells(square()), kRedRgbWheel);
     EXPECT_EQ(window().swatchColor(), kBlue);
@@ -329,14 +329,14 @@ TEST_F(WheelFrame, LockKeepsTheCellsWhileTheColourChanges)
     QTest::mouseClick(lock, Qt::LeftButton);
     ASSERT_FALSE(frame()->locked());
     action("mnuRYBWheel")->trigger();
-    window().CurrentColorChanged(kBlue, 1);
+    window().CurrentColorChanged(kBlue, WriteRecent::Yes);
     EXPECT_EQ(cells(wheel()), kBlueRybWheel);
 }
 
 TEST_F(WheelFrame, WheelTypeCommands)
 {
     open();
-    window().CurrentColorChanged(kRed, 1);
+    window().CurrentColorChanged(kRed, WriteRecent::Yes);
     QAction* rgbCommand = action("mnuRGBWheel");
     QAction* rybCommand = action("mnuRYBWheel");
 
@@ -377,9 +377,9 @@ TEST_F(WheelFrame, WheelTypeCommands)
 TEST_F(WheelFrame, ChangingTheTypeOfALockedWheelRebuildsItFromCellZero)
 {
     open();
-    window().CurrentColorChanged(kRed, 1);
+    window().CurrentColorChanged(kRed, WriteRecent::Yes);
     QTest::mouseClick(find<QCheckBox>("chkLock"), Qt::LeftButton);
-    window().CurrentColorChanged(kBlue, 1);
+    window().CurrentColorChanged(kBlue, WriteRecent::Yes);
 
     action("mnuRYBWheel")->trigger();
     EXPECT_EQ(cells(wheel()), kRedRybWheel);
@@ -401,7 +401,7 @@ TEST_F(WheelFrame, ClickingACellMakesItTheCurrentColour)
         auto* ring = win.findChild<ColorCellRing*>(row.onSquare ? "lblColorSquare" : "shpColorWheel");
         if (row.onSquare)
             QTest::mouseClick(win.findChild<QToolButton*>("colorsquare"), Qt::LeftButton);
-        win.CurrentColorChanged(kRed, 1);
+        win.CurrentColorChanged(kRed, WriteRecent::Yes);
         const ColorValue expected = kRedRgbWheel[static_cast<std::size_t>(row.cell)];
         const std::string name = std::string(row.onSquare ? "square" : "wheel") + " cell " + std::to_string(row.cell);
 
@@ -416,7 +416,7 @@ TEST_F(WheelFrame, ClickingACellMakesItTheCurrentColour)
 TEST_F(WheelFrame, OnlyALeftClickOnACellTakesItsColour)
 {
     open();
-    window().CurrentColorChanged(kRed, 1);
+    window().CurrentColorChanged(kRed, WriteRecent::Yes);
     // Right button, the gap in the middle of the wheel, a press on one cell released on another.
     clickCell(wheel(), 4, Qt::RightButton);
     QTest::mouseClick(wheel(), Qt::LeftButton, {}, (wheel()->cellRect(0).center() + wheel()->cellRect(6).center()).toPoint() / 2);
@@ -432,7 +432,7 @@ TEST_F(WheelFrame, OnlyALeftClickOnACellTakesItsColour)
 TEST_F(WheelFrame, AClickedColourIsRecordedAsRecent)
 {
     open();
-    window().CurrentColorChanged(kRed, 1);
+    window().CurrentColorChanged(kRed, WriteRecent::Yes);
     const QString recent = platform.programFolder() + "/recent.rgb";
     QFile before(recent);
     ASSERT_TRUE(before.open(QIODevice::ReadOnly));
@@ -450,9 +450,10 @@ class RecordingWindow : public FrmShowColor
 {
 public:
     using FrmShowColor::FrmShowColor;
-    void CurrentColorChanged(ColorValue color, int writeRecent) override
+    void CurrentColorChanged(ColorValue color, WriteRecent writeRecent) override
     {
-        calls << QString("changed %1 %2").arg(QString::fromStdString(HtmlHex(color))).arg(writeRecent);
+        calls << QString("changed %1 %2").arg(QString::fromStdString(HtmlHex(color)))
+                     .arg(static_cast<int>(writeRecent));
         FrmShowColor::CurrentColorChanged(color, writeRecent);
     }
     void ClearSchemeSelection() override
@@ -467,7 +468,7 @@ TEST_F(WheelFrame, ACellClickLeavesTheSavedSchemeThenSetsTheColour)
 {
     RecordingWindow win(platform);
     win.show();
-    win.CurrentColorChanged(kRed, 1);
+    win.CurrentColorChanged(kRed, WriteRecent::Yes);
     for (const bool onSquare : {false, true}) {
         if (onSquare)
             QTest::mouseClick(win.findChild<QToolButton*>("colorsquare"), Qt::LeftButton);
@@ -496,7 +497,7 @@ TEST_F(WheelFrame, AClickOnACellDropsTheSavedSchemeSelection)
 TEST_F(WheelFrame, ToolTipNamesTheCellUnderThePointer)
 {
     open();
-    window().CurrentColorChanged(rgb(18, 52, 86), 1);
+    window().CurrentColorChanged(rgb(18, 52, 86), WriteRecent::Yes);
     for (const bool onSquare : {true, false}) {
         clickDisplayButton();
         ColorCellRing* ring = onSquare ? square() : wheel();
@@ -595,7 +596,7 @@ private:
 TEST_F(WheelFrame, CellsAndMarkersArePaintedWhereTheyLie)
 {
     open();
-    window().CurrentColorChanged(kRed, 1);
+    window().CurrentColorChanged(kRed, WriteRecent::Yes);
     for (const int scale : {1, 2}) {
         for (const bool onSquare : {false, true}) {
             ColorCellRing* ring = onSquare ? square() : wheel();

@@ -137,7 +137,7 @@ FrmPreview::FrmPreview(ColorHub& hub, QWidget* parent) : QDialog(parent), hub_(h
 
 void FrmPreview::showColorDetails(ColorHub& hub)
 {
-    QWidget* main = hub.window();
+    QWidget* main = hub.mainWindow();
     FrmPreview page(hub, main);
     hub.platform().setTopMost(&page, true);
     page.exec();

@@ -151,7 +151,7 @@ void ConversionPanel::applyTab(std::size_t index)
     const ModelTab& tab = ModelTabs()[index];
     const bool rgb = index == kRgbTab;
     Platform& platform = hub_.platform();
-    QWidget* window = hub_.window();
+    QWidget* window = hub_.mainWindow();
     platform.suspendRepaint(window);
 
     const bool fourthRow = tab.rows == kRows;
@@ -189,7 +189,7 @@ void ConversionPanel::sliderChanged(std::size_t row)
     // 2.
     txtval_[row]->setText(QString::number(sldVal_[row]->value()));
     // 3. Every view follows; colours made here are never recorded.
-    hub_.CurrentColorChanged(modelColor(), 0);
+    hub_.CurrentColorChanged(modelColor(), WriteRecent::No);
     // 4.-5. Links work on the RGB tab only, and only from the slider the user is moving.
     if (!rgb) {
         clearLinks();
@@ -242,7 +242,7 @@ void ConversionPanel::accept()
 
 void ConversionPanel::cancel()
 {
-    hub_.CurrentColorChanged(openingColor_, 0);
+    hub_.CurrentColorChanged(openingColor_, WriteRecent::No);
     hide();
     clearLinks();
 }

@@ -176,7 +176,7 @@ bool CurrentColorEditors::eventFilter(QObject* watched, QEvent* event)
             greenHexFocus_ = false;
         else if (edit == txtbh_)
             blueHexFocus_ = false;
-        hub_.CurrentColorChanged(swatchColor(), 1);
+        hub_.CurrentColorChanged(swatchColor(), WriteRecent::Yes);
         break;
     default:
         break;
@@ -222,7 +222,7 @@ void CurrentColorEditors::decimalChanged(QLineEdit* edit)
 void CurrentColorEditors::colorFromDecimals()
 {
     setSwatchColor(MakeColor(decimalValue(txtr_), decimalValue(txtg_), decimalValue(txtb_)));
-    hub_.CurrentColorChanged(swatchColor(), 1);
+    hub_.CurrentColorChanged(swatchColor(), WriteRecent::Yes);
 }
 
 void CurrentColorEditors::hexChannelChanged(QLineEdit* edit)
@@ -236,7 +236,7 @@ void CurrentColorEditors::hexChannelChanged(QLineEdit* edit)
 void CurrentColorEditors::colorFromHexChannels()
 {
     setSwatchColor(MakeColor(hexValue(txtrh_), hexValue(txtgh_), hexValue(txtbh_)));
-    hub_.CurrentColorChanged(swatchColor(), 1);
+    hub_.CurrentColorChanged(swatchColor(), WriteRecent::Yes);
 }
 
 void CurrentColorEditors::htmlChanged()

@@ -110,7 +110,7 @@ bool PaletteView::succeeded(const QString& title, const StoreResult& result)
 {
     if (result.ok())
         return true;
-    hub_.platform().showError(hub_.window(), title, sentence(result.message()));
+    hub_.platform().showError(hub_.mainWindow(), title, sentence(result.message()));
     return false;
 }
 
@@ -124,7 +124,7 @@ void PaletteView::reportIndexProblems(const StoreResult& read)
     for (const std::string& warning : store_.takeWarnings())
         lines << sentence(warning);
     if (!lines.isEmpty())
-        hub_.platform().showError(hub_.window(), kIndexTitle, lines.join('\n'));
+        hub_.platform().showError(hub_.mainWindow(), kIndexTitle, lines.join('\n'));
 }
 
 void PaletteView::ShowChartMenu()
@@ -211,7 +211,7 @@ void PaletteView::cellReleased(int index, Qt::MouseButton button, const QPoint& 
     hub_.ClearSchemeSelection();
     grid_->showSelection(index);
     lastChartColor_ = grid_->cellColor(index);
-    hub_.CurrentColorChanged(lastChartColor_, 1);
+    hub_.CurrentColorChanged(lastChartColor_, WriteRecent::Yes);
     if (button == Qt::RightButton)
         popUpEditMenu(globalPos);
 }
@@ -300,9 +300,10 @@ void PaletteView::addThisColorTo(int item)
 
 void PaletteView::newColorPalette()
 {
-    const QString name = hub_.platform()
-                             .inputText(hub_.window(), "Add a new color palette", "Please input a name of new color palette:")
-                             .trimmed();
+    const QString name =
+        hub_.platform()
+            .inputText(hub_.mainWindow(), "Add a new color palette", "Please input a name of new color palette:")
+            .trimmed();
     if (name.isEmpty())
         return;
     if (!succeeded("New Color Palette", store_.addChart(ToStdString(name))))
@@ -328,7 +329,7 @@ void PaletteView::deleteCurrentPalette()
     if (!CanDeleteChart(selectedKind()))
         return;
     const QString text = "Are you sure you want to delete \"" + selectedName() + "\" palette?";
-    if (!hub_.platform().askYesNo(hub_.window(), text, "Delete current color palette"))
+    if (!hub_.platform().askYesNo(hub_.mainWindow(), text, "Delete current color palette"))
         return;
     const int before = store_.chartCount();
     const StoreResult removed = store_.deleteChart(position);
@@ -353,7 +354,7 @@ void PaletteView::clearAllColors()
     if (!CanEditChart(selectedKind()))
         return;
     const QString text = "Are you sure you want to delete all colors in \"" + selectedName() + "\" palette?";
-    if (!hub_.platform().askYesNo(hub_.window(), text, "Clean all colors"))
+    if (!hub_.platform().askYesNo(hub_.mainWindow(), text, "Clean all colors"))
         return;
     const PaletteFile palette = store_.palette(selectorPosition());
     if (!succeeded("Clear All Colors", palette.clear()))

@@ -36,7 +36,7 @@ FrmPick* ScreenPicker::pickWindow() const { return pick_; }
 bool ScreenPicker::start()
 {
     Platform& platform = hub_.platform();
-    QWidget* main = hub_.window();
+    QWidget* main = hub_.mainWindow();
     pickStartChart_ = hub_.paletteSelectorPosition();
 
     // The main window must have left the screen before the screen is frozen. The clipboard is
@@ -85,7 +85,7 @@ void ScreenPicker::pick()
         platform.showError(pick_, kPickerTitle, what);
     }
     hub_.ClearSchemeSelection();
-    hub_.CurrentColorChanged(color, 1);
+    hub_.CurrentColorChanged(color, WriteRecent::Yes);
     if (pick_ && !pick_->continuous())
         cmdStop_Click();
 }
@@ -109,7 +109,7 @@ void ScreenPicker::cmdStop_Click()
     getColor_ = nullptr;
     pick_ = nullptr;
 
-    QWidget* main = hub_.window();
+    QWidget* main = hub_.mainWindow();
     main->show();
     main->activateWindow();
 

@@ -213,13 +213,13 @@ void SchemeDesigner::wirePopup()
         hub_.platform().setClipboardText(ToQString(code.*text));
     };
     on("mnuSaveScheme", [this] { SaveColorScheme(); });
-    on("mnuViewCode", [this] { FrmCss::showCode(hub_.platform(), state_, hub_.window()); });
+    on("mnuViewCode", [this] { FrmCss::showCode(hub_.platform(), state_, hub_.mainWindow()); });
     on("mnuCopyHtml", [copy] { copy(&SchemeCode::html); });
     on("mnuCopyInline", [copy] { copy(&SchemeCode::inlineCss); });
     on("mnuCopyExternal", [copy] { copy(&SchemeCode::externalCss); });
     on("mnuShowweb", [this] {
-        FrmShowweb::showPreview(hub_.platform(), state_, hub_.window());
-        hub_.window()->activateWindow();
+        FrmShowweb::showPreview(hub_.platform(), state_, hub_.mainWindow());
+        hub_.mainWindow()->activateWindow();
     });
 }
 
@@ -334,7 +334,7 @@ void SchemeDesigner::samplePicked(SchemePanel* panel, const QString& sample)
     if (!pick)
         return;
     panel->selectElement(pick->element);
-    hub_.CurrentColorChanged(pick->color, 1);
+    hub_.CurrentColorChanged(pick->color, WriteRecent::Yes);
 }
 
 void SchemeDesigner::showPopup(bool allEntries, const QPoint& globalPos)
@@ -358,7 +358,7 @@ void SchemeDesigner::SaveColorScheme()
 {
     const std::size_t style = visibleStyle();
     const QString answer =
-        hub_.platform().inputText(hub_.window(), "Save This Color Scheme", "Save this color scheme as:");
+        hub_.platform().inputText(hub_.mainWindow(), "Save This Color Scheme", "Save this color scheme as:");
     const auto name = SchemeFiles::nameFromAnswer(ToStdString(answer));
     if (!name)
         return;
@@ -379,7 +379,7 @@ void SchemeDesigner::deleteRememberedScheme()
         return;
     const QString name = lstCorset_->item(selSchemeIndex_)->text();
     const QString question = QString("Are you sure you want to delete color scheme \"%1\"?").arg(name);
-    if (!hub_.platform().askYesNo(hub_.window(), question, "Delete a color scheme"))
+    if (!hub_.platform().askYesNo(hub_.mainWindow(), question, "Delete a color scheme"))
         return;
     fillingList_ = true;
     delete lstCorset_->takeItem(selSchemeIndex_);
@@ -397,7 +397,7 @@ void SchemeDesigner::deleteRememberedScheme()
 void SchemeDesigner::reportFailure(const QString& title, const QString& what, const SchemeFileResult& result)
 {
     const QString file = PathToQString(result.file);
-    hub_.platform().showError(hub_.window(), title,
+    hub_.platform().showError(hub_.mainWindow(), title,
                               QString("The color scheme could not be %1: the file \"%2\" could not be written.")
                                   .arg(what, file));
 }

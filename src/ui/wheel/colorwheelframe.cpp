@@ -190,7 +190,7 @@ void ColorWheelFrame::cellClicked(ColorCellRing* cells, int index)
     // A colour taken from the wheel belongs to no saved scheme.
     const ColorValue color = cells->cellColor(index);
     hub_.ClearSchemeSelection();
-    hub_.CurrentColorChanged(color, 1);
+    hub_.CurrentColorChanged(color, WriteRecent::Yes);
 }
 
 } // namespace prismara
