@@ -31,7 +31,7 @@ TEST(ColorReport, InfoHoldsEveryMemberInOrderWithUnroundedNumbers)
                           "tritanopia", "achromatopsia"};
     std::size_t last = 0;
     for (const char* key : keys) {
-        const std::size_t at = json.find("\"" + std::string(key) + "\":");
+        const std::size_t at = json.find(std::string("\"").append(key).append("\":"));
         ASSERT_NE(at, std::string::npos) << key;
         EXPECT_GT(at, last) << key << " out of order";
         last = at;
