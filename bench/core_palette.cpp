@@ -54,7 +54,7 @@ std::string paletteBytes(std::int32_t count, std::int32_t distinct)
 
 void writePalette(const std::string& name, const std::string& bytes)
 {
-    if (!replaceFile(folder().path() / name, folder().path() / (name + ".tmp"), bytes))
+    if (!ReplaceFile(folder().path() / name, folder().path() / (name + ".tmp"), bytes))
         std::abort();
 }
 

@@ -93,7 +93,7 @@ QString QtPlatform::settingsFile(const QString& app) { return configFolder() + "
 QString QtPlatform::getSetting(const QString& app, const QString& section, const QString& key,
                                const QString& fallback)
 {
-    const auto text = readFile(ToPath(settingsFile(app)));
+    const auto text = ReadFile(ToPath(settingsFile(app)));
     if (!text)
         return fallback;
     const auto value = IniFile::parse(*text).get(ToStdString(section), ToStdString(key));
@@ -105,9 +105,9 @@ void QtPlatform::saveSetting(const QString& app, const QString& section, const Q
 {
     const QString path = settingsFile(app);
     QDir().mkpath(QFileInfo(path).absolutePath());
-    IniFile ini = IniFile::parse(readFile(ToPath(path)).value_or(std::string()));
+    IniFile ini = IniFile::parse(ReadFile(ToPath(path)).value_or(std::string()));
     ini.set(ToStdString(section), ToStdString(key), ToStdString(value));
-    replaceFile(ToPath(path), ToPath(path + ".tmp"), ini.serialize());
+    ReplaceFile(ToPath(path), ToPath(path + ".tmp"), ini.serialize());
 }
 
 bool QtPlatform::previousInstance()

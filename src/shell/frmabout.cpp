@@ -21,7 +21,7 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent)
     auto* icon = new QLabel(this);
     icon->setObjectName("imgIcon");
     // The application's icon (the installed one when there is one), else the drawn wheel.
-    const QIcon appIcon = QApplication::windowIcon().isNull() ? applicationIcon() : QApplication::windowIcon();
+    const QIcon appIcon = QApplication::windowIcon().isNull() ? ApplicationIcon() : QApplication::windowIcon();
     icon->setPixmap(appIcon.pixmap(64, 64));
     auto* product = new QLabel(QString("<b>%1, Version %2</b>").arg(kProductName, kVersion), this);
     product->setObjectName("lblProduct");

@@ -52,7 +52,7 @@ EditorTexts notationTexts(const EditorSnapshot& e)
 FrmShowColor::FrmShowColor(Platform& platform, QWidget* parent) : QMainWindow(parent), platform_(platform)
 {
     setObjectName("frmshowcolor");
-    setWindowIcon(QApplication::windowIcon().isNull() ? applicationIcon() : QApplication::windowIcon());
+    setWindowIcon(QApplication::windowIcon().isNull() ? ApplicationIcon() : QApplication::windowIcon());
     // The window is laid out to a fixed design; a compact font keeps every text inside it.
     QFont compact = font();
     compact.setPointSizeF(8.0);
@@ -174,7 +174,7 @@ void FrmShowColor::buildToolbar()
             actions_.insert(tag, a);
         }
         a->setToolTip(ToQString(b.toolTip));
-        a->setIcon(toolbarIcon(tag, ToQString(b.themeIcon)));
+        a->setIcon(ToolbarIcon(tag, ToQString(b.themeIcon)));
         a->setIconVisibleInMenu(false);
         a->setProperty("toolbarTag", tag);
         tlbTool_->addAction(a);
@@ -243,7 +243,7 @@ void FrmShowColor::build()
     // 3.
     setWindowTitle(kWindowCaption);
     // 4. The recent colours of this run.
-    createIfMissing(platform_.dataFilePath("recent.rgb"));
+    CreateIfMissing(platform_.dataFilePath("recent.rgb"));
     // 5.
     addToCount_ = 0;
     // 6. Saved schemes of the first style, the first one loaded.
@@ -411,7 +411,7 @@ void FrmShowColor::shutdown()
     Settings settings(platform_);
     settings.setNumber(Setting::PositionX, PixelsToTwips(at.x()));
     settings.setNumber(Setting::PositionY, PixelsToTwips(at.y()));
-    removeFile(platform_.dataFilePath("recent.rgb"));
+    RemoveFile(platform_.dataFilePath("recent.rgb"));
     // Every other window of the program closes with the main window.
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w != this && w->isVisible())

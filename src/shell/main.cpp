@@ -125,7 +125,7 @@ int main(int argc, char** argv)
     QApplication::setDesktopFileName("prismara");
     // The icon installed with the program when there is one, else the drawn colour wheel.
     const QIcon installedIcon = prismara::QtPlatform::installedIcon();
-    QApplication::setWindowIcon(installedIcon.isNull() ? prismara::applicationIcon() : installedIcon);
+    QApplication::setWindowIcon(installedIcon.isNull() ? prismara::ApplicationIcon() : installedIcon);
 
     prismara::QtPlatform platform;
     // A second copy ends at once: no window, nothing written.

@@ -111,14 +111,14 @@ QPixmap drawIcon(const QString& tag)
 }
 } // namespace
 
-QIcon toolbarIcon(const QString& tag, const QString& themeName)
+QIcon ToolbarIcon(const QString& tag, const QString& themeName)
 {
     if (!themeName.isEmpty() && QIcon::hasThemeIcon(themeName))
         return QIcon::fromTheme(themeName);
     return QIcon(drawIcon(tag));
 }
 
-QIcon applicationIcon()
+QIcon ApplicationIcon()
 {
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128}) {

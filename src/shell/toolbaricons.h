@@ -7,9 +7,9 @@
 namespace prismara {
 
 // The theme icon `themeName` when the desktop has it, else a small icon drawn for `tag`.
-QIcon toolbarIcon(const QString& tag, const QString& themeName);
+QIcon ToolbarIcon(const QString& tag, const QString& themeName);
 
 // The application icon (a colour wheel), drawn at any size.
-QIcon applicationIcon();
+QIcon ApplicationIcon();
 
 } // namespace prismara

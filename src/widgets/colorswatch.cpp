@@ -9,11 +9,11 @@
 
 namespace prismara {
 
-QColor toQColor(ColorValue color) { return QColor(GetRed(color), GetGreen(color), GetBlue(color)); }
+QColor ToQColor(ColorValue color) { return QColor(GetRed(color), GetGreen(color), GetBlue(color)); }
 
-ColorValue fromQColor(const QColor& color) { return MakeColor(color.red(), color.green(), color.blue()); }
+ColorValue FromQColor(const QColor& color) { return MakeColor(color.red(), color.green(), color.blue()); }
 
-void showCellToolTip(QWidget& widget, QHelpEvent& help, int cell, ColorValue color, const QRect& cellArea)
+void ShowCellToolTip(QWidget& widget, QHelpEvent& help, int cell, ColorValue color, const QRect& cellArea)
 {
     if (cell < 0) {
         widget.setToolTip(QString());
@@ -36,7 +36,7 @@ void ColorSwatch::setColor(ColorValue color)
 {
     color_ = color;
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, toQColor(color));
+    pal.setColor(QPalette::Window, ToQColor(color));
     setPalette(pal);
 }
 

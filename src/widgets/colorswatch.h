@@ -36,10 +36,10 @@ private:
 // Answers a tool-tip event of a widget made of colour cells: the tip is the HtmlHex of `color`,
 // the colour of the cell under the pointer, and goes when the pointer leaves `cellArea`. `cell` is
 // that cell's index, -1 when the pointer is over no cell (then no tip shows).
-void showCellToolTip(QWidget& widget, QHelpEvent& help, int cell, ColorValue color, const QRect& cellArea);
+void ShowCellToolTip(QWidget& widget, QHelpEvent& help, int cell, ColorValue color, const QRect& cellArea);
 
 // The QColor of a colour value.
-QColor toQColor(ColorValue color);
-ColorValue fromQColor(const QColor& color);
+QColor ToQColor(ColorValue color);
+ColorValue FromQColor(const QColor& color);
 
 } // namespace prismara

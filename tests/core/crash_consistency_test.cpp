@@ -36,7 +36,7 @@ const std::string kPalette = records("FF0000 00FF00 FF0000 0000FF 00FF00");
 
 std::string fixture(const std::string& name)
 {
-    const auto bytes = readFile(std::filesystem::path(PRISMARA_TEST_DATA_DIR) / name);
+    const auto bytes = ReadFile(std::filesystem::path(PRISMARA_TEST_DATA_DIR) / name);
     return bytes ? *bytes : "<missing fixture " + name + ">";
 }
 

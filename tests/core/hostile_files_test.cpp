@@ -135,7 +135,7 @@ FolderState stateOf(const fs::path& folder)
     FolderState state;
     for (const auto& entry : fs::directory_iterator(folder)) {
         const std::string name = entry.path().filename().string();
-        state[name] = {readFile(entry.path()).value_or("<unreadable>"), fs::last_write_time(entry.path())};
+        state[name] = {ReadFile(entry.path()).value_or("<unreadable>"), fs::last_write_time(entry.path())};
     }
     return state;
 }
@@ -314,7 +314,7 @@ TEST_F(Hostile, AFullDiskChangesNothingAndAfterwardsEveryWriteWorks)
         }
 
         // With room again the same command works.
-        ASSERT_TRUE(removeFile(dir / "filler"));
+        ASSERT_TRUE(RemoveFile(dir / "filler"));
         if (write.needsSpace) {
             const Outcome retry = write.run(dir.path());
             EXPECT_TRUE(retry.ok) << write.what << " after space was freed: " << retry.message;
@@ -387,7 +387,7 @@ TEST_F(Hostile, DamagedFilesReadWithoutCrashingAndWithoutBeingChanged)
                     state.loadRecord(style, *record);
             }
         }
-        if (const auto ini = readFile(dir / "prismara.ini")) {
+        if (const auto ini = ReadFile(dir / "prismara.ini")) {
             const IniFile settings = IniFile::parse(*ini);
             EXPECT_EQ(ParseSettingNumber(settings.get("Position", "X").value_or("")), std::nullopt) << damage.what;
             EXPECT_EQ(ParseSettingNumber(settings.get("Position", "Y").value_or("")), std::nullopt) << damage.what;

@@ -35,7 +35,7 @@ TEST_F(ShippedPalettes, IndexKeepsTheFixedPositions)
     ASSERT_TRUE(store.readIndex().ok());
     EXPECT_TRUE(store.takeWarnings().empty());
     EXPECT_EQ(dir.read("colorchart.cci"),
-              readFile(std::filesystem::path(PRISMARA_SHIPPED_DATA_DIR) / "colorchart.cci").value_or(""))
+              ReadFile(std::filesystem::path(PRISMARA_SHIPPED_DATA_DIR) / "colorchart.cci").value_or(""))
         << "the shipped index needs no repair";
     ASSERT_GE(store.chartCount(), 5);
 
@@ -66,7 +66,7 @@ TEST_F(ShippedPalettes, FirstPaletteHoldsTheWebSafeColours)
     ASSERT_TRUE(store.readIndex().ok());
     const PaletteFile web = store.palette(0);
     ASSERT_EQ(web.count(), 216);
-    ASSERT_EQ(fileSize(web.path()), 216u * 6u);
+    ASSERT_EQ(FileSize(web.path()), 216u * 6u);
     std::set<ColorValue> colours;
     for (const auto& colour : web.colors(1, 216)) {
         ASSERT_TRUE(colour.has_value());
@@ -84,7 +84,7 @@ TEST_F(ShippedPalettes, EveryPaletteIsWholeUpperCaseRecordsWithoutRepeats)
         if (i == 1)
             continue;
         const PaletteFile palette = store.palette(i);
-        const std::string bytes = readFile(palette.path()).value_or("");
+        const std::string bytes = ReadFile(palette.path()).value_or("");
         EXPECT_FALSE(bytes.empty()) << palette.fileName();
         EXPECT_EQ(bytes.size() % 6, 0u) << palette.fileName();
         std::set<std::string> seen;

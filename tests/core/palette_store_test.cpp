@@ -125,9 +125,9 @@ TEST(PaletteStore, RecentColoursSkipBlackAndWhiteAndLiveForOneRun)
          {kBlack, MakeColor(3, 0, 0), kWhite, MakeColor(30, 0, 0), MakeColor(255, 0, 0)})
         ASSERT_TRUE(store.appendRecent(colour).ok());
     EXPECT_EQ(dir.read("recent.rgb"), "0300001E0000FF0000");
-    EXPECT_FALSE(PaletteStore::IsRecentCandidate(kBlack));
-    EXPECT_FALSE(PaletteStore::IsRecentCandidate(kWhite));
-    EXPECT_TRUE(PaletteStore::IsRecentCandidate(MakeColor(255, 255, 254)));
+    EXPECT_FALSE(PaletteStore::isRecentCandidate(kBlack));
+    EXPECT_FALSE(PaletteStore::isRecentCandidate(kWhite));
+    EXPECT_TRUE(PaletteStore::isRecentCandidate(MakeColor(255, 255, 254)));
 
     ASSERT_TRUE(store.createRecentFile().ok());
     EXPECT_EQ(dir.read("recent.rgb"), "0300001E0000FF0000") << "a file left by an earlier run is kept";

@@ -13,7 +13,7 @@ namespace prismara::test {
 // The bytes of a fixture in tests/data/palette.
 inline std::string paletteFixture(const std::string& name)
 {
-    const auto bytes = readFile(std::filesystem::path(PRISMARA_TEST_DATA_DIR) / "palette" / name);
+    const auto bytes = ReadFile(std::filesystem::path(PRISMARA_TEST_DATA_DIR) / "palette" / name);
     return bytes ? *bytes : std::string("<missing fixture " + name + ">");
 }
 

@@ -19,12 +19,12 @@ TEST(SchemeShippedData, EveryStyleHasWellFormedMatchingFiles)
     for (std::size_t s = 0; s < SchemeStyles::all().size(); ++s) {
         const SchemeFiles files(folder, s);
         const std::string stem = files.style().stem;
-        const auto list = readFile(files.listPath());
-        const auto data = readFile(files.dataPath());
+        const auto list = ReadFile(files.listPath());
+        const auto data = ReadFile(files.dataPath());
         ASSERT_TRUE(list.has_value()) << stem;
         ASSERT_TRUE(data.has_value()) << stem;
 
-        const auto lines = splitLines(*list);
+        const auto lines = SplitLines(*list);
         ASSERT_GE(lines.size(), 3u) << stem << " ships a few schemes";
         std::string rebuilt;
         std::set<std::string> names;
@@ -51,7 +51,7 @@ TEST(SchemeShippedData, EveryStyleHasWellFormedMatchingFiles)
 TEST(SchemeShippedData, FirstWebLinksSchemeIsTheClassicBlackOnWhite)
 {
     const SchemeFiles links(PRISMARA_SHIPPED_DATA_DIR, SchemeStyles::kWebLinks);
-    EXPECT_EQ(readRange(links.dataPath(), 0, 36).value(), "000000FFFFFFFF0000800080" "0000FF008000");
+    EXPECT_EQ(ReadRange(links.dataPath(), 0, 36).value(), "000000FFFFFFFF0000800080" "0000FF008000");
 
     SchemeState state;
     state.loadRecord(SchemeStyles::kWebLinks, links.readRecord(1).value());

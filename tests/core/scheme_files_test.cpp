@@ -123,8 +123,8 @@ TEST(SchemeFiles, TheThirdSchemeIsTheThirdRecord)
     ASSERT_TRUE(links.save("one", std::vector<ColorValue>(6, 0x111111)).ok());
     ASSERT_TRUE(links.save("two", std::vector<ColorValue>(6, 0x222222)).ok());
     ASSERT_TRUE(links.save("three", kClassic).ok());
-    EXPECT_EQ(fileSize(dir / "weblinks.dat"), 3u * 36u);
-    EXPECT_EQ(readRange(dir / "weblinks.dat", 2 * 36, 36).value(), kClassicRecord);
+    EXPECT_EQ(FileSize(dir / "weblinks.dat"), 3u * 36u);
+    EXPECT_EQ(ReadRange(dir / "weblinks.dat", 2 * 36, 36).value(), kClassicRecord);
     EXPECT_EQ(links.names(), (std::vector<std::string>{"one", "two", "three"}));
     EXPECT_EQ(links.readRecord(3), Record(kClassic.begin(), kClassic.end()));
     EXPECT_EQ(links.readRecord(1), Record(6, 0x111111));

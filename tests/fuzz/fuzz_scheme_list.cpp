@@ -82,7 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const auto was = static_cast<ColorValue>(k <= position ? k : k + 1);
             FUZZ_CHECK(files.readRecord(k) == recordOf(style, was), "record " + std::to_string(k) + " after delete");
         }
-        FUZZ_CHECK(fileSize(files.dataPath()) == left.size() * style.recordLength, "data length after delete");
+        FUZZ_CHECK(FileSize(files.dataPath()) == left.size() * style.recordLength, "data length after delete");
         names = left;
     } else {
         FUZZ_CHECK(removed.status == SchemeFileStatus::NoSuchScheme, "deleted a position without a line");

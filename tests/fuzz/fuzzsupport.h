@@ -93,7 +93,7 @@ inline void put(const std::filesystem::path& file, std::string_view bytes)
 
 inline std::string get(const std::filesystem::path& file)
 {
-    return readFile(file).value_or(std::string("<missing>"));
+    return ReadFile(file).value_or(std::string("<missing>"));
 }
 
 // Takes bytes off the front of the input as small numbers.

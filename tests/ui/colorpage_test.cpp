@@ -67,7 +67,7 @@ TEST(ColorPage, ShowsTheCurrentColourInFiveModels)
     EXPECT_EQ(info->pos(), QPoint(0, 0));
     EXPECT_EQ(info->height(), w.platform.screenSize.height());
     const QWidget* background = info->parentWidget();
-    EXPECT_EQ(fromQColor(background->palette().color(QPalette::Window)), MakeColor(51, 102, 153));
+    EXPECT_EQ(FromQColor(background->palette().color(QPalette::Window)), MakeColor(51, 102, 153));
     EXPECT_TRUE(background->autoFillBackground());
 
     // The Action menu.

@@ -177,7 +177,7 @@ TEST_F(PaletteViewTest, GridCellsFrameAndToolTips)
         const QRect box = grid.cellRect(i);
         const ColorValue expected = i < 20 ? colourOf(20 - i) : kWhite;
         EXPECT_EQ(grid.cellColor(i), expected) << "cell " << i;
-        EXPECT_EQ(fromQColor(image.pixelColor(box.center())), expected) << "cell " << i;
+        EXPECT_EQ(FromQColor(image.pixelColor(box.center())), expected) << "cell " << i;
         EXPECT_LT(image.pixelColor(box.topLeft()).lightness(), 128) << "edge of cell " << i;
     }
 
@@ -199,7 +199,7 @@ TEST_F(PaletteViewTest, GridCellsFrameAndToolTips)
     const QRect frame = grid.selectionRect(13);
     EXPECT_LT(image.pixelColor(frame.topLeft()).lightness(), 64);
     EXPECT_GT(image.pixelColor(frame.topLeft() + QPoint(1, 1)).lightness(), 192);
-    EXPECT_EQ(fromQColor(image.pixelColor(grid.cellRect(13).center())), colourOf(20 - 13));
+    EXPECT_EQ(FromQColor(image.pixelColor(grid.cellRect(13).center())), colourOf(20 - 13));
 }
 
 TEST_F(PaletteViewTest, PagingShowsTheNewestColoursFirst)

@@ -36,7 +36,7 @@ namespace {
 
 // Every pixel of the frozen pictures has a colour of its own, so a wrong pixel cannot pass.
 QRgb patternRgb(int x, int y) { return qRgb(x & 255, y & 255, ((x >> 8) << 4) | (y >> 8)); }
-ColorValue patternColor(int x, int y) { return fromQColor(QColor::fromRgb(patternRgb(x, y))); }
+ColorValue patternColor(int x, int y) { return FromQColor(QColor::fromRgb(patternRgb(x, y))); }
 
 QImage patternImage(int width, int height)
 {
@@ -175,7 +175,7 @@ TEST_F(Picker, TheSquareFollowsThePointerWithTheColourUnderIt)
         QWidget* square = getColor()->shpshow();
         EXPECT_TRUE(square->isVisible()) << c.name;
         EXPECT_EQ(square->geometry(), QRect(c.square, QSize(100, 100))) << c.name;
-        EXPECT_EQ(fromQColor(square->palette().color(QPalette::Window)), under) << c.name;
+        EXPECT_EQ(FromQColor(square->palette().color(QPalette::Window)), under) << c.name;
         EXPECT_EQ(getColor()->pickedColor(), under) << c.name;
         EXPECT_EQ(inPick<QLineEdit>("txtHex")->text(), hex(under)) << c.name;
         EXPECT_EQ(inPick<QLineEdit>("txtRgb")->text(), QString::fromStdString(RgbText(under))) << c.name;

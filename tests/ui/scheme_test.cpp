@@ -258,7 +258,7 @@ TEST_F(SchemeDesignerTest, StartUpShowsTheFirstStyleWithItsFirstSchemeLoaded)
         EXPECT_EQ(s->foreColor(), r.fore) << r.sample;
         EXPECT_EQ(s->text(), r.caption) << r.sample;
         EXPECT_EQ(s->backColor(), kWhite) << r.sample;
-        EXPECT_EQ(s->property("ForeColor").value<QColor>(), toQColor(r.fore)) << r.sample;
+        EXPECT_EQ(s->property("ForeColor").value<QColor>(), ToQColor(r.fore)) << r.sample;
     }
     // Loading at start-up is not a colour change: the current colour stays white.
     EXPECT_EQ(current(), kWhite);
@@ -941,14 +941,14 @@ TEST_F(SchemeDesignerTest, ThePreviewShowsTheWebLinksSamplesAndClosesOnTheBackgr
                   EXPECT_EQ(d->objectName(), "frmShowweb");
                   EXPECT_EQ(d->windowTitle(), "Web Color Scheme Preview");
                   EXPECT_TRUE(platform.topMost.contains(d));
-                  EXPECT_EQ(fromQColor(d->palette().color(QPalette::Window)), 0x2E1E1E);
+                  EXPECT_EQ(FromQColor(d->palette().color(QPalette::Window)), 0x2E1E1E);
                   int lastTop = -1;
                   for (const Field& f : fields) {
                       auto* box = d->findChild<QLineEdit*>(f.name);
                       ASSERT_NE(box, nullptr) << f.name;
                       EXPECT_EQ(box->text(), f.text) << f.name;
-                      EXPECT_EQ(fromQColor(box->palette().color(QPalette::Text)), f.fore) << f.name;
-                      EXPECT_EQ(fromQColor(box->palette().color(QPalette::Base)), 0x2E1E1E) << f.name;
+                      EXPECT_EQ(FromQColor(box->palette().color(QPalette::Text)), f.fore) << f.name;
+                      EXPECT_EQ(FromQColor(box->palette().color(QPalette::Base)), 0x2E1E1E) << f.name;
                       EXPECT_EQ(box->font().underline(), f.underlined) << f.name;
                       EXPECT_GT(box->y(), lastTop) << f.name;
                       lastTop = box->y();
@@ -981,7 +981,7 @@ TEST_F(SchemeDesignerTest, WithNothingLoadedThePreviewAndCodeShowTheInitialSampl
               [&](QDialog* d) {
                   EXPECT_EQ(d->findChild<QLineEdit*>("txtTxt")->text(), "Text will look like this in web browser.");
                   EXPECT_EQ(d->findChild<QLineEdit*>("txtvl")->text(), "Visited links will look like this");
-                  EXPECT_EQ(fromQColor(d->findChild<QLineEdit*>("txtvl")->palette().color(QPalette::Text)), kBlack);
+                  EXPECT_EQ(FromQColor(d->findChild<QLineEdit*>("txtvl")->palette().color(QPalette::Text)), kBlack);
               });
 }
 

@@ -52,21 +52,21 @@ std::uint8_t toByte(int value)
 // CMYK black from the largest channel.
 int cmykBlack(int maxChannel)
 {
-    return roundToInt((255 - maxChannel) / 2.55);
+    return RoundToInt((255 - maxChannel) / 2.55);
 }
 
 // CMYK cyan, magenta or yellow from its channel and the black K: the share of the colour that
 // black does not already cover. Black itself (K = 100) reads 0 instead of dividing by zero.
 int cmykComponent(int channel, int black)
 {
-    const int percent = roundToInt(channel / 2.55);
+    const int percent = RoundToInt(channel / 2.55);
     const int rest = black == 100 ? 1 : 100 - black;
-    return roundToInt(static_cast<double>(100 - percent - black) / rest * 100.0);
+    return RoundToInt(static_cast<double>(100 - percent - black) / rest * 100.0);
 }
 
 int hslLightness(int maxChannel, int minChannel)
 {
-    return roundToInt((maxChannel + minChannel) / 2.0 / 2.55);
+    return RoundToInt((maxChannel + minChannel) / 2.0 / 2.55);
 }
 
 // The rounded lightness, not the exact one, chooses the denominator: (255, 1, 1) has an exact
@@ -78,7 +78,7 @@ int hslSaturation(int maxChannel, int minChannel, int lightness)
     const double mx = unitOf(maxChannel);
     const double mn = unitOf(minChannel);
     const float s = static_cast<float>(lightness <= 50 ? (mx - mn) / (mx + mn) : (mx - mn) / (2.0 - mx - mn));
-    return roundToInt(static_cast<double>(s) * 100.0);
+    return RoundToInt(static_cast<double>(s) * 100.0);
 }
 
 // The comparisons run red, green, blue in this order, so a colour whose red and blue are both the
@@ -99,7 +99,7 @@ int hslHue(int red, int green, int blue, int maxChannel, int minChannel)
             h = static_cast<float>((r - g) / d + 4.0);
     }
     const float hue = static_cast<float>((static_cast<double>(h) + 1.0) * 60.0);
-    return roundToInt(hue);
+    return RoundToInt(hue);
 }
 
 // percent / 100 for 0-100, stored as 32-bit floats.
@@ -121,7 +121,7 @@ float fractionOf(int percent)
 // (0.6333333f * 255 is 161.499998 and must give 161, not 162).
 int unitToChannel(float unit)
 {
-    return roundToIntSaturating(static_cast<double>(unit) * 255.0);
+    return RoundToIntSaturating(static_cast<double>(unit) * 255.0);
 }
 
 // What an HSL colour takes from its saturation and lightness alone: the lower level m1 (the
@@ -262,18 +262,18 @@ std::int16_t cClrModels::hlsS() const
 
 std::uint8_t cClrModels::ycbcrY() const
 {
-    return toByte(roundToInt(0.2989 * m_red + 0.5866 * m_green + 0.1145 * m_blue));
+    return toByte(RoundToInt(0.2989 * m_red + 0.5866 * m_green + 0.1145 * m_blue));
 }
 
 // Pure blue gives 255.5, which rounds to 256 and is capped at 255. The lowest value is 0.5.
 std::uint8_t cClrModels::ycbcrCb() const
 {
-    return toByte(roundToInt(-0.1687 * m_red - 0.3313 * m_green + 0.5 * m_blue + 128.0));
+    return toByte(RoundToInt(-0.1687 * m_red - 0.3313 * m_green + 0.5 * m_blue + 128.0));
 }
 
 std::uint8_t cClrModels::ycbcrCr() const
 {
-    return toByte(roundToInt(0.5 * m_red - 0.4187 * m_green - 0.0813 * m_blue + 128.0));
+    return toByte(RoundToInt(0.5 * m_red - 0.4187 * m_green - 0.0813 * m_blue + 128.0));
 }
 
 void cClrModels::SetCMY(int c, int m, int y)
@@ -296,7 +296,7 @@ void cClrModels::SetCMYK(int c, int m, int y, int k)
     const auto fraction = [](int percent) { return static_cast<float>(clampInt(percent, 0, 100) / 100.0); };
     const double kf = fraction(k);
     const auto channel = [kf](double share) {
-        return toByte(roundToInt((1.0 - (share * (1.0 - kf) + kf)) * 255.0));
+        return toByte(RoundToInt((1.0 - (share * (1.0 - kf) + kf)) * 255.0));
     };
     m_red = channel(fraction(c));
     m_green = channel(fraction(m));
@@ -308,9 +308,9 @@ void cClrModels::SetYCbCr(int y, int cb, int cr)
     const double luma = clampInt(y, 0, 255);
     const double blue = clampInt(cb, 0, 255) - 128;
     const double red = clampInt(cr, 0, 255) - 128;
-    m_red = toByte(roundToInt(luma + 1.402 * red));
-    m_green = toByte(roundToInt(luma - 0.34414 * blue - 0.71414 * red));
-    m_blue = toByte(roundToInt(luma + 1.772 * blue));
+    m_red = toByte(RoundToInt(luma + 1.402 * red));
+    m_green = toByte(RoundToInt(luma - 0.34414 * blue - 0.71414 * red));
+    m_blue = toByte(RoundToInt(luma + 1.772 * blue));
 }
 
 HSLValue RGBToHSL(std::int32_t r, std::int32_t g, std::int32_t b)

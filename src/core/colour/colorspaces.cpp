@@ -145,7 +145,7 @@ int toChannel(double value)
 {
     if (std::isnan(value))
         return 0;
-    return std::clamp(roundToIntSaturating(value * 255), 0, 255);
+    return std::clamp(RoundToIntSaturating(value * 255), 0, 255);
 }
 
 } // namespace

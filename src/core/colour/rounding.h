@@ -9,23 +9,23 @@ namespace prismara {
 // 2.5 -> 2, 3.5 -> 4, -0.5 -> -0. Relies on the default rounding mode, which the program never
 // changes. std::rint rather than std::nearbyint: the compiler inlines rint, while nearbyint is a
 // library call.
-inline double roundHalfEven(double x)
+inline double RoundHalfEven(double x)
 {
     return std::rint(x);
 }
 
-// roundHalfEven as an int, for values known to lie well inside the int range.
-inline int roundToInt(double x)
+// RoundHalfEven as an int, for values known to lie well inside the int range.
+inline int RoundToInt(double x)
 {
-    return static_cast<int>(roundHalfEven(x));
+    return static_cast<int>(RoundHalfEven(x));
 }
 
-// roundHalfEven as an int for any value: beyond the int range it saturates (NaN gives the lowest
+// RoundHalfEven as an int for any value: beyond the int range it saturates (NaN gives the lowest
 // int), so no input can make the conversion undefined.
-inline int roundToIntSaturating(double x)
+inline int RoundToIntSaturating(double x)
 {
     const double clamped = std::min(2147483647.0, std::max(-2147483648.0, x));
-    return static_cast<int>(roundHalfEven(clamped));
+    return static_cast<int>(RoundHalfEven(clamped));
 }
 
 } // namespace prismara

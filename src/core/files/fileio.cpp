@@ -72,7 +72,7 @@ bool FaultInjection::next()
     return g_failAt > 0 && g_count == g_failAt;
 }
 
-std::optional<std::string> readFile(const fs::path& path)
+std::optional<std::string> ReadFile(const fs::path& path)
 {
     Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (!fd.ok())
@@ -93,7 +93,7 @@ std::optional<std::string> readFile(const fs::path& path)
     return out;
 }
 
-std::optional<std::string> readRange(const fs::path& path, std::uintmax_t offset, std::size_t size)
+std::optional<std::string> ReadRange(const fs::path& path, std::uintmax_t offset, std::size_t size)
 {
     Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (!fd.ok())
@@ -116,20 +116,20 @@ std::optional<std::string> readRange(const fs::path& path, std::uintmax_t offset
     return out;
 }
 
-std::uintmax_t fileSize(const fs::path& path)
+std::uintmax_t FileSize(const fs::path& path)
 {
     std::error_code ec;
     const auto size = fs::file_size(path, ec);
     return ec ? 0 : size;
 }
 
-bool fileExists(const fs::path& path)
+bool FileExists(const fs::path& path)
 {
     std::error_code ec;
     return fs::is_regular_file(path, ec);
 }
 
-bool appendToFile(const fs::path& path, std::string_view bytes)
+bool AppendToFile(const fs::path& path, std::string_view bytes)
 {
     if (FaultInjection::next())
         return false;
@@ -147,9 +147,9 @@ bool appendToFile(const fs::path& path, std::string_view bytes)
     return fd.close();
 }
 
-bool createIfMissing(const fs::path& path)
+bool CreateIfMissing(const fs::path& path)
 {
-    if (fileExists(path))
+    if (FileExists(path))
         return true;
     if (FaultInjection::next())
         return false;
@@ -157,7 +157,7 @@ bool createIfMissing(const fs::path& path)
     return fd.ok() && fd.close();
 }
 
-bool removeFile(const fs::path& path)
+bool RemoveFile(const fs::path& path)
 {
     if (FaultInjection::next())
         return false;
@@ -166,7 +166,7 @@ bool removeFile(const fs::path& path)
     return errno == ENOENT;
 }
 
-bool writeTempFile(const fs::path& temp, std::string_view content)
+bool WriteTempFile(const fs::path& temp, std::string_view content)
 {
     // A temporary left by an interrupted rewrite is discarded, never appended to.
     if (FaultInjection::next()) {
@@ -184,7 +184,7 @@ bool writeTempFile(const fs::path& temp, std::string_view content)
     return ok;
 }
 
-bool renameOver(const fs::path& temp, const fs::path& target)
+bool RenameOver(const fs::path& temp, const fs::path& target)
 {
     if (FaultInjection::next() || ::rename(temp.c_str(), target.c_str()) != 0) {
         ::unlink(temp.c_str());
@@ -193,12 +193,12 @@ bool renameOver(const fs::path& temp, const fs::path& target)
     return true;
 }
 
-bool replaceFile(const fs::path& target, const fs::path& temp, std::string_view content)
+bool ReplaceFile(const fs::path& target, const fs::path& temp, std::string_view content)
 {
-    return writeTempFile(temp, content) && renameOver(temp, target);
+    return WriteTempFile(temp, content) && RenameOver(temp, target);
 }
 
-std::vector<std::string> splitLines(std::string_view text)
+std::vector<std::string> SplitLines(std::string_view text)
 {
     std::vector<std::string> lines;
     std::size_t start = 0;

@@ -28,39 +28,39 @@ public:
 };
 
 // Reads the whole file; nullopt when it cannot be opened.
-std::optional<std::string> readFile(const fs::path& path);
+std::optional<std::string> ReadFile(const fs::path& path);
 
 // Reads `size` bytes from `offset`; returns fewer at the end of the file, nullopt when the file
 // cannot be opened.
-std::optional<std::string> readRange(const fs::path& path, std::uintmax_t offset, std::size_t size);
+std::optional<std::string> ReadRange(const fs::path& path, std::uintmax_t offset, std::size_t size);
 
 // Size in bytes, 0 for a missing or unreadable file.
-std::uintmax_t fileSize(const fs::path& path);
+std::uintmax_t FileSize(const fs::path& path);
 
-bool fileExists(const fs::path& path);
+bool FileExists(const fs::path& path);
 
 // Appends bytes at the end, creating the file when it does not exist. An append that fails
 // part-way (a full disk) is taken back, so the file keeps exactly its old bytes.
-bool appendToFile(const fs::path& path, std::string_view bytes);
+bool AppendToFile(const fs::path& path, std::string_view bytes);
 
 // Creates an empty file when none exists; an existing file is left as it is.
-bool createIfMissing(const fs::path& path);
+bool CreateIfMissing(const fs::path& path);
 
 // Deletes the file; a missing file counts as success.
-bool removeFile(const fs::path& path);
+bool RemoveFile(const fs::path& path);
 
 // Replaces `target` with `content` in one step: the content is written to `temp` (created anew,
 // so a stale temporary never contributes), flushed to disk, closed, and renamed over `target`.
 // On any failure the temporary is removed, `target` is untouched and false is returned.
-bool replaceFile(const fs::path& target, const fs::path& temp, std::string_view content);
+bool ReplaceFile(const fs::path& target, const fs::path& temp, std::string_view content);
 
-// The two halves of replaceFile, for rewrites that must prepare several files before any
+// The two halves of ReplaceFile, for rewrites that must prepare several files before any
 // of them replaces its original.
-bool writeTempFile(const fs::path& temp, std::string_view content);
-bool renameOver(const fs::path& temp, const fs::path& target);
+bool WriteTempFile(const fs::path& temp, std::string_view content);
+bool RenameOver(const fs::path& temp, const fs::path& target);
 
 // Splits text into lines at CR LF, lone LF or lone CR; the last line counts only when it is
 // not empty.
-std::vector<std::string> splitLines(std::string_view text);
+std::vector<std::string> SplitLines(std::string_view text);
 
 } // namespace prismara

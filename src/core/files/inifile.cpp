@@ -30,7 +30,7 @@ IniFile IniFile::parse(std::string_view text)
 {
     IniFile ini;
     std::string current;
-    for (const std::string& raw : splitLines(text)) {
+    for (const std::string& raw : SplitLines(text)) {
         const std::string_view line = trim(raw);
         if (line.empty() || line.front() == ';' || line.front() == '#')
             continue;

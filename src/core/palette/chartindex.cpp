@@ -28,7 +28,7 @@ std::string_view trimSpaces(std::string_view text)
 // The lines RepairFile keeps.
 std::vector<std::string> nonBlankLines(std::string_view text)
 {
-    std::vector<std::string> lines = splitLines(text);
+    std::vector<std::string> lines = SplitLines(text);
     std::erase_if(lines, [](const std::string& line) { return trimSpaces(line).empty(); });
     return lines;
 }
@@ -90,13 +90,13 @@ std::optional<std::uint64_t> ChartIndex::chartNumber(std::string_view file)
 
 StoreResult ChartIndex::RepairFile() const
 {
-    const auto data = readFile(path());
+    const auto data = ReadFile(path());
     if (!data)
         return StoreResult::notRead(kIndexName);
     const std::string repaired = joinLines(nonBlankLines(*data));
     if (repaired == *data)
         return StoreResult::success();
-    if (!replaceFile(path(), folder_ / kChartIndexTemp, repaired))
+    if (!ReplaceFile(path(), folder_ / kChartIndexTemp, repaired))
         return StoreResult::notWritten(kIndexName);
     return StoreResult::success();
 }
@@ -104,14 +104,14 @@ StoreResult ChartIndex::RepairFile() const
 ChartList ChartIndex::read() const
 {
     ChartList list;
-    const auto data = readFile(path());
+    const auto data = ReadFile(path());
     if (!data) {
         list.error = kIndexName + " could not be read: no palettes can be shown";
         return list;
     }
     const std::vector<std::string> lines = nonBlankLines(*data);
     const std::string repaired = joinLines(lines);
-    if (repaired != *data && !replaceFile(path(), folder_ / kChartIndexTemp, repaired))
+    if (repaired != *data && !ReplaceFile(path(), folder_ / kChartIndexTemp, repaired))
         list.warnings.push_back(kIndexName + " could not be written: its blank lines were not removed");
 
     const std::size_t complete = lines.size() / 3;
@@ -148,7 +148,7 @@ ChartList ChartIndex::read() const
         if (last && *last < kLimit)
             next = *last + 1;
     }
-    while (usedNames.count(chartFileName(next)) != 0 || fileExists(folder_ / chartFileName(next)))
+    while (usedNames.count(chartFileName(next)) != 0 || FileExists(folder_ / chartFileName(next)))
         ++next;
     list.newChartFile = chartFileName(next);
     return list;
@@ -160,7 +160,7 @@ StoreResult ChartIndex::appendRecord(std::string_view file, std::string_view nam
         return StoreResult::refused(kIndexName, std::string("\"").append(file).append("\" is not a palette file name"));
     if (trimSpaces(name).empty() || name.find_first_of("\r\n") != std::string_view::npos)
         return StoreResult::refused(kIndexName, std::string("\"").append(name).append("\" cannot be a palette name"));
-    const auto data = readFile(path());
+    const auto data = ReadFile(path());
     if (!data)
         return StoreResult::notRead(kIndexName);
 
@@ -169,17 +169,17 @@ StoreResult ChartIndex::appendRecord(std::string_view file, std::string_view nam
 
     std::vector<std::string> lines = nonBlankLines(*data);
     if (lines.size() % 3 == 0 && joinLines(lines) == *data)
-        return appendToFile(path(), record) ? StoreResult::success() : StoreResult::notWritten(kIndexName);
+        return AppendToFile(path(), record) ? StoreResult::success() : StoreResult::notWritten(kIndexName);
 
     lines.resize(lines.size() - lines.size() % 3);
-    if (!replaceFile(path(), folder_ / kChartIndexTemp, joinLines(lines) + record))
+    if (!ReplaceFile(path(), folder_ / kChartIndexTemp, joinLines(lines) + record))
         return StoreResult::notWritten(kIndexName);
     return StoreResult::success();
 }
 
 StoreResult ChartIndex::DeleteChart(std::int32_t Index, std::optional<std::string_view> expectedFile) const
 {
-    const auto data = readFile(path());
+    const auto data = ReadFile(path());
     if (!data)
         return StoreResult::notRead(kIndexName);
     std::vector<std::string> lines = nonBlankLines(*data);
@@ -193,7 +193,7 @@ StoreResult ChartIndex::DeleteChart(std::int32_t Index, std::optional<std::strin
                                                     kIndexName + " no longer names " +
                                                     std::string(*expectedFile));
     lines.erase(first, first + 3);
-    if (!replaceFile(path(), folder_ / kChartIndexTemp, joinLines(lines)))
+    if (!ReplaceFile(path(), folder_ / kChartIndexTemp, joinLines(lines)))
         return StoreResult::notWritten(kIndexName);
     return StoreResult::success();
 }

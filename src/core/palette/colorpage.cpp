@@ -108,7 +108,7 @@ StoreResult SaveColorPage(const std::filesystem::path& file, const ColorPageText
 {
     std::filesystem::path temp = file;
     temp += ".tmp";
-    if (!replaceFile(file, temp, ColorPageHtml(texts)))
+    if (!ReplaceFile(file, temp, ColorPageHtml(texts)))
         return StoreResult::notWritten(file.filename().string());
     return StoreResult::success();
 }

@@ -23,7 +23,7 @@ std::vector<std::optional<ColorValue>> readRecords(const std::filesystem::path& 
                                                    std::int32_t n)
 {
     std::vector<std::optional<ColorValue>> out(static_cast<std::size_t>(n));
-    const auto bytes = readRange(path, static_cast<std::uintmax_t>(first - 1) * kRecordSize,
+    const auto bytes = ReadRange(path, static_cast<std::uintmax_t>(first - 1) * kRecordSize,
                                  static_cast<std::size_t>(n) * kRecordSize);
     if (!bytes)
         return out;
@@ -64,7 +64,7 @@ std::int32_t PaletteFile::count() const
 {
     if (!hasPlainName())
         return 0;
-    const std::uintmax_t records = fileSize(path()) / kRecordSize;
+    const std::uintmax_t records = FileSize(path()) / kRecordSize;
     constexpr auto kMax = static_cast<std::uintmax_t>(std::numeric_limits<std::int32_t>::max());
     return static_cast<std::int32_t>(records < kMax ? records : kMax);
 }
@@ -106,7 +106,7 @@ StoreResult PaletteFile::create() const
 {
     if (!hasPlainName())
         return refusedName();
-    return createIfMissing(path()) ? StoreResult::success() : StoreResult::notWritten(fileName_);
+    return CreateIfMissing(path()) ? StoreResult::success() : StoreResult::notWritten(fileName_);
 }
 
 StoreResult PaletteFile::append(std::string_view hexText) const
@@ -118,17 +118,17 @@ StoreResult PaletteFile::append(std::string_view hexText) const
         return StoreResult::refused(fileName_, std::string("\"").append(hexText).append("\" is not a colour"));
     const std::string_view record = hexText.substr(1);
 
-    const std::uintmax_t size = fileSize(path());
+    const std::uintmax_t size = FileSize(path());
     if (size % kRecordSize == 0)
-        return appendToFile(path(), record) ? StoreResult::success() : StoreResult::notWritten(fileName_);
+        return AppendToFile(path(), record) ? StoreResult::success() : StoreResult::notWritten(fileName_);
 
     // An earlier append was cut short: put the new record where the partial one starts.
-    auto data = readFile(path());
+    auto data = ReadFile(path());
     if (!data)
         return StoreResult::notRead(fileName_);
     data->resize(data->size() - data->size() % kRecordSize);
     data->append(record);
-    if (!replaceFile(path(), folder_ / (fileName_ + ".tmp"), *data))
+    if (!ReplaceFile(path(), folder_ / (fileName_ + ".tmp"), *data))
         return StoreResult::notWritten(fileName_);
     return StoreResult::success();
 }
@@ -137,7 +137,7 @@ StoreResult PaletteFile::clear() const
 {
     if (!hasPlainName())
         return refusedName();
-    return removeFile(path()) ? StoreResult::success() : StoreResult::notDeleted(fileName_);
+    return RemoveFile(path()) ? StoreResult::success() : StoreResult::notDeleted(fileName_);
 }
 
 StoreResult PaletteFile::removeDuplicates() const
@@ -146,7 +146,7 @@ StoreResult PaletteFile::removeDuplicates() const
         return refusedName();
     if (count() <= 1)
         return StoreResult::success();
-    const auto data = readFile(path());
+    const auto data = ReadFile(path());
     if (!data)
         return StoreResult::notRead(fileName_);
     const std::size_t n = data->size() / kRecordSize;
@@ -161,7 +161,7 @@ StoreResult PaletteFile::removeDuplicates() const
     }
     if (kept == *data)
         return StoreResult::success();
-    if (!replaceFile(path(), folder_ / (fileName_ + ".tmp"), kept))
+    if (!ReplaceFile(path(), folder_ / (fileName_ + ".tmp"), kept))
         return StoreResult::notWritten(fileName_);
     return StoreResult::success();
 }
@@ -170,7 +170,7 @@ StoreResult PaletteFile::removeRecord(std::int32_t s) const
 {
     if (!hasPlainName())
         return refusedName();
-    const auto data = readFile(path());
+    const auto data = ReadFile(path());
     if (!data)
         return StoreResult::notRead(fileName_);
     const std::size_t n = data->size() / kRecordSize;
@@ -181,7 +181,7 @@ StoreResult PaletteFile::removeRecord(std::int32_t s) const
     rest.reserve((n - 1) * kRecordSize);
     rest.append(*data, 0, at);
     rest.append(*data, at + kRecordSize, (n - static_cast<std::size_t>(s)) * kRecordSize);
-    if (!replaceFile(path(), folder_ / (fileName_ + ".ctm"), rest))
+    if (!ReplaceFile(path(), folder_ / (fileName_ + ".ctm"), rest))
         return StoreResult::notWritten(fileName_);
     return StoreResult::success();
 }

@@ -96,7 +96,7 @@ StoreResult PaletteStore::deleteChart(int position)
     return cleared;
 }
 
-bool PaletteStore::IsRecentCandidate(ColorValue color)
+bool PaletteStore::isRecentCandidate(ColorValue color)
 {
     return color != kBlack && color != kWhite;
 }
@@ -113,7 +113,7 @@ StoreResult PaletteStore::deleteRecentFile() const
 
 StoreResult PaletteStore::appendRecent(ColorValue color) const
 {
-    if (!IsRecentCandidate(color))
+    if (!isRecentCandidate(color))
         return StoreResult::success();
     return palette(kRecentFile).append(HtmlHex(color));
 }

@@ -66,7 +66,7 @@ public:
 
     // The recent colours: created empty at start-up (an existing file is kept), deleted at
     // shutdown. appendRecent writes nothing for black and white.
-    static bool IsRecentCandidate(ColorValue color);
+    static bool isRecentCandidate(ColorValue color);
     StoreResult createRecentFile() const;
     StoreResult deleteRecentFile() const;
     StoreResult appendRecent(ColorValue color) const;

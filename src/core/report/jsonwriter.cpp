@@ -9,52 +9,52 @@ namespace prismara {
 
 void JsonWriter::separate()
 {
-    if (m_afterKey) {
-        m_afterKey = false;
+    if (afterKey_) {
+        afterKey_ = false;
         return;
     }
-    if (!m_firstInLevel.empty()) {
-        if (!m_firstInLevel.back())
-            m_text += ',';
-        m_firstInLevel.back() = false;
+    if (!firstInLevel_.empty()) {
+        if (!firstInLevel_.back())
+            text_ += ',';
+        firstInLevel_.back() = false;
     }
 }
 
 JsonWriter& JsonWriter::beginObject()
 {
     separate();
-    m_text += '{';
-    m_firstInLevel.push_back(true);
+    text_ += '{';
+    firstInLevel_.push_back(true);
     return *this;
 }
 
 JsonWriter& JsonWriter::endObject()
 {
-    m_text += '}';
-    m_firstInLevel.pop_back();
+    text_ += '}';
+    firstInLevel_.pop_back();
     return *this;
 }
 
 JsonWriter& JsonWriter::beginArray()
 {
     separate();
-    m_text += '[';
-    m_firstInLevel.push_back(true);
+    text_ += '[';
+    firstInLevel_.push_back(true);
     return *this;
 }
 
 JsonWriter& JsonWriter::endArray()
 {
-    m_text += ']';
-    m_firstInLevel.pop_back();
+    text_ += ']';
+    firstInLevel_.pop_back();
     return *this;
 }
 
 JsonWriter& JsonWriter::key(std::string_view name)
 {
     value(name);
-    m_text += ':';
-    m_afterKey = true;
+    text_ += ':';
+    afterKey_ = true;
     return *this;
 }
 
@@ -62,51 +62,51 @@ JsonWriter& JsonWriter::value(double number)
 {
     separate();
     if (!std::isfinite(number)) {
-        m_text += "null";
+        text_ += "null";
         return *this;
     }
     std::array<char, 32> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), number);
-    m_text.append(buffer.data(), result.ptr);
+    text_.append(buffer.data(), result.ptr);
     return *this;
 }
 
 JsonWriter& JsonWriter::value(int number)
 {
     separate();
-    m_text += std::to_string(number);
+    text_ += std::to_string(number);
     return *this;
 }
 
 JsonWriter& JsonWriter::value(bool flag)
 {
     separate();
-    m_text += flag ? "true" : "false";
+    text_ += flag ? "true" : "false";
     return *this;
 }
 
 JsonWriter& JsonWriter::value(std::string_view text)
 {
     separate();
-    m_text += '"';
+    text_ += '"';
     for (const char c : text) {
         switch (c) {
-        case '"': m_text += "\\\""; break;
-        case '\\': m_text += "\\\\"; break;
-        case '\n': m_text += "\\n"; break;
-        case '\t': m_text += "\\t"; break;
+        case '"': text_ += "\\\""; break;
+        case '\\': text_ += "\\\\"; break;
+        case '\n': text_ += "\\n"; break;
+        case '\t': text_ += "\\t"; break;
         default:
             if (static_cast<unsigned char>(c) < 0x20) {
                 constexpr char kHex[] = "0123456789abcdef";
-                m_text += "\\u00";
-                m_text += kHex[(c >> 4) & 15];
-                m_text += kHex[c & 15];
+                text_ += "\\u00";
+                text_ += kHex[(c >> 4) & 15];
+                text_ += kHex[c & 15];
             } else {
-                m_text += c;
+                text_ += c;
             }
         }
     }
-    m_text += '"';
+    text_ += '"';
     return *this;
 }
 

@@ -26,14 +26,14 @@ public:
     JsonWriter& value(const char* text) { return value(std::string_view(text)); }
 
     // The text written so far (complete once every object and array is ended).
-    const std::string& text() const { return m_text; }
+    const std::string& text() const { return text_; }
 
 private:
     void separate();
 
-    std::string m_text;
-    std::vector<bool> m_firstInLevel; // one entry per open object or array
-    bool m_afterKey = false;
+    std::string text_;
+    std::vector<bool> firstInLevel_; // one entry per open object or array
+    bool afterKey_ = false;
 };
 
 } // namespace prismara

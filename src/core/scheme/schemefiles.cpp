@@ -33,18 +33,18 @@ std::filesystem::path SchemeFiles::dataPath() const { return folder_ / style().d
 std::vector<std::string> SchemeFiles::names() const
 {
     std::vector<std::string> out;
-    const auto text = readFile(listPath());
+    const auto text = ReadFile(listPath());
     if (!text)
         return out;
-    for (const std::string& line : splitLines(*text))
+    for (const std::string& line : SplitLines(*text))
         out.push_back(nameFromLine(line));
     return out;
 }
 
 std::size_t SchemeFiles::lineCount() const
 {
-    const auto text = readFile(listPath());
-    return text ? splitLines(*text).size() : 0;
+    const auto text = ReadFile(listPath());
+    return text ? SplitLines(*text).size() : 0;
 }
 
 std::optional<SchemeFiles::Record> SchemeFiles::readRecord(std::size_t number) const
@@ -52,7 +52,7 @@ std::optional<SchemeFiles::Record> SchemeFiles::readRecord(std::size_t number) c
     if (number == 0)
         return std::nullopt;
     const std::size_t length = style().recordLength;
-    const auto bytes = readRange(dataPath(), (number - 1) * length, length);
+    const auto bytes = ReadRange(dataPath(), (number - 1) * length, length);
     if (!bytes || bytes->empty())
         return std::nullopt;
     return decodeRecord(*bytes, style().elements.size());
@@ -78,15 +78,15 @@ SchemeFileResult SchemeFiles::save(std::string_view name, const std::vector<Colo
         fields.push_back(i < colors.size() ? colors[i] : s.elements[i].initialColor);
     const std::string record = encodeRecord(fields);
 
-    const auto listText = readFile(listPath());
-    const std::size_t n = (listText ? splitLines(*listText).size() : 0) + 1;
+    const auto listText = ReadFile(listPath());
+    const std::size_t n = (listText ? SplitLines(*listText).size() : 0) + 1;
     const std::size_t offset = (n - 1) * length;
 
-    const std::string oldData = readFile(dataPath()).value_or(std::string());
+    const std::string oldData = ReadFile(dataPath()).value_or(std::string());
     bool written = false;
     if (oldData.size() <= offset && oldData.size() % kField == 0) {
         // The usual case: the new record (after any missing ones) goes at the end.
-        written = appendToFile(dataPath(), initialColors(oldData.size(), offset) + record);
+        written = AppendToFile(dataPath(), initialColors(oldData.size(), offset) + record);
     } else {
         // A record n already exists, or the file ends inside a field: rewrite it whole.
         std::string content = oldData.substr(0, std::min(oldData.size(), offset));
@@ -95,7 +95,7 @@ SchemeFileResult SchemeFiles::save(std::string_view name, const std::vector<Colo
         content += record;
         if (oldData.size() > offset + length)
             content += oldData.substr(offset + length);
-        written = replaceFile(dataPath(), folder_ / kTempDataName, content);
+        written = ReplaceFile(dataPath(), folder_ / kTempDataName, content);
     }
     if (!written)
         return {SchemeFileStatus::DataFileNotWritten, dataPath()};
@@ -103,22 +103,22 @@ SchemeFileResult SchemeFiles::save(std::string_view name, const std::vector<Colo
     std::string line = quotedLine(withoutLineBreaks(name));
     if (listText && !listText->empty() && listText->back() != '\n' && listText->back() != '\r')
         line.insert(0, "\r\n");
-    if (!appendToFile(listPath(), line))
+    if (!AppendToFile(listPath(), line))
         return {SchemeFileStatus::ListFileNotWritten, listPath()};
     return {};
 }
 
 SchemeFileResult SchemeFiles::remove(std::size_t position) const
 {
-    const auto listText = readFile(listPath());
+    const auto listText = ReadFile(listPath());
     if (!listText)
         return {SchemeFileStatus::NoSuchScheme, {}};
-    const std::vector<std::string> lines = splitLines(*listText);
+    const std::vector<std::string> lines = SplitLines(*listText);
     if (position >= lines.size())
         return {SchemeFileStatus::NoSuchScheme, {}};
 
     const std::size_t length = style().recordLength;
-    const std::optional<std::string> oldData = readFile(dataPath());
+    const std::optional<std::string> oldData = ReadFile(dataPath());
     const std::string data = oldData.value_or(std::string());
 
     std::string newData;
@@ -135,22 +135,22 @@ SchemeFileResult SchemeFiles::remove(std::size_t position) const
 
     const std::filesystem::path tempData = folder_ / kTempDataName;
     const std::filesystem::path tempList = folder_ / kTempListName;
-    if (!writeTempFile(tempData, newData))
+    if (!WriteTempFile(tempData, newData))
         return {SchemeFileStatus::DataFileNotWritten, dataPath()};
-    if (!writeTempFile(tempList, newList)) {
-        removeFile(tempData);
+    if (!WriteTempFile(tempList, newList)) {
+        RemoveFile(tempData);
         return {SchemeFileStatus::ListFileNotWritten, listPath()};
     }
-    if (!renameOver(tempData, dataPath())) {
-        removeFile(tempList);
+    if (!RenameOver(tempData, dataPath())) {
+        RemoveFile(tempList);
         return {SchemeFileStatus::DataFileNotWritten, dataPath()};
     }
-    if (!renameOver(tempList, listPath())) {
+    if (!RenameOver(tempList, listPath())) {
         // The data file already lost the record: put the old one back so list and data match.
         if (oldData)
-            replaceFile(dataPath(), tempData, *oldData);
+            ReplaceFile(dataPath(), tempData, *oldData);
         else
-            removeFile(dataPath());
+            RemoveFile(dataPath());
         return {SchemeFileStatus::ListFileNotWritten, listPath()};
     }
     return {};

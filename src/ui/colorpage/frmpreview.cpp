@@ -73,7 +73,7 @@ FrmPreview::FrmPreview(ColorHub& hub, QWidget* parent) : QDialog(parent), hub_(h
     mnufile_->addSeparator()->setObjectName("sep");
     QAction* exit = mnufile_->addAction("Exit");
     exit->setObjectName("mnuExit");
-    connect(save, &QAction::triggered, this, &FrmPreview::mnusave_Click);
+    connect(save, &QAction::triggered, this, &FrmPreview::saveAsHtml);
     connect(exit, &QAction::triggered, this, &QDialog::accept);
 
     // The whole background is the current colour.
@@ -81,7 +81,7 @@ FrmPreview::FrmPreview(ColorHub& hub, QWidget* parent) : QDialog(parent), hub_(h
     page->setObjectName("picPage");
     page->setAutoFillBackground(true);
     QPalette colour = page->palette();
-    colour.setColor(QPalette::Window, toQColor(hub_.swatchColor()));
+    colour.setColor(QPalette::Window, ToQColor(hub_.swatchColor()));
     page->setPalette(colour);
 
     auto* outer = new QVBoxLayout(this);
@@ -155,7 +155,7 @@ ColorPageTexts FrmPreview::texts() const
     return t;
 }
 
-void FrmPreview::mnusave_Click()
+void FrmPreview::saveAsHtml()
 {
     Platform& platform = hub_.platform();
     const std::optional<QString> file = platform.saveFileName(this, box("txtHex")->text(), "web page(*.htm)", "htm");

@@ -25,7 +25,7 @@ public:
     static void showColorDetails(ColorHub& hub);
 
     // "Save as Html...": asks for a file (proposing the hex text) and writes the page there.
-    void mnusave_Click();
+    void saveAsHtml();
 
     // What the page holds now (the boxes' texts, as the saved file takes them).
     ColorPageTexts texts() const;

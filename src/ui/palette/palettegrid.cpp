@@ -104,7 +104,7 @@ bool PaletteGrid::event(QEvent* event)
         return QWidget::event(event);
     auto* help = static_cast<QHelpEvent*>(event);
     const int cell = cellAt(help->pos());
-    showCellToolTip(*this, *help, cell, cell < 0 ? kWhite : colors_[slot(cell)], cell < 0 ? QRect() : cellRect(cell));
+    ShowCellToolTip(*this, *help, cell, cell < 0 ? kWhite : colors_[slot(cell)], cell < 0 ? QRect() : cellRect(cell));
     return true;
 }
 
@@ -117,7 +117,7 @@ void PaletteGrid::paintEvent(QPaintEvent* event)
         if (!dirty.intersects(box))
             continue;
         painter.fillRect(box, kCellEdge);
-        painter.fillRect(box.adjusted(1, 1, -1, -1), toQColor(colors_[slot(i)]));
+        painter.fillRect(box.adjusted(1, 1, -1, -1), ToQColor(colors_[slot(i)]));
     }
     if (selected_ >= 0 && dirty.intersects(selectionRect(selected_))) {
         const QRect frame = selectionRect(selected_);

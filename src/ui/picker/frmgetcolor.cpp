@@ -100,7 +100,7 @@ ColorValue FrmGetColor::pixelAt(const QPointF& position) const
     const int y = static_cast<int>(std::floor(position.y() * ratio));
     if (!image_.valid(x, y))
         return -1;
-    return fromQColor(QColor::fromRgb(image_.pixel(x, y)));
+    return FromQColor(QColor::fromRgb(image_.pixel(x, y)));
 }
 
 void FrmGetColor::hideSquare() { shpshow_->hide(); }
@@ -126,7 +126,7 @@ void FrmGetColor::mouseMoveEvent(QMouseEvent* event)
     const ColorValue color = pixelAt(position);
     pickedColor_ = color < 0 ? 0 : color;
     QPalette pal = shpshow_->palette();
-    pal.setColor(QPalette::Window, toQColor(pickedColor_));
+    pal.setColor(QPalette::Window, ToQColor(pickedColor_));
     shpshow_->setPalette(pal);
     emit colorUnderPointer(pickedColor_);
 }

@@ -33,7 +33,7 @@ FrmShowweb::FrmShowweb(const SchemeState& state, QWidget* parent) : QDialog(pare
 
     const SchemePreview preview = SchemePreview::fromState(state);
     QPalette page = palette();
-    page.setColor(QPalette::Window, toQColor(preview.windowBackground));
+    page.setColor(QPalette::Window, ToQColor(preview.windowBackground));
     setPalette(page);
     setAutoFillBackground(true);
     // The menu bar keeps the desktop's colours rather than the page's.
@@ -50,8 +50,8 @@ FrmShowweb::FrmShowweb(const SchemeState& state, QWidget* parent) : QDialog(pare
         f.setUnderline(line.underlined);
         field->setFont(f);
         QPalette colours = field->palette();
-        colours.setColor(QPalette::Base, toQColor(line.background));
-        colours.setColor(QPalette::Text, toQColor(line.foreground));
+        colours.setColor(QPalette::Base, ToQColor(line.background));
+        colours.setColor(QPalette::Text, ToQColor(line.foreground));
         field->setPalette(colours);
         field->setText(ToQString(line.text));
         field->setCursorPosition(0);

@@ -42,17 +42,17 @@ void SchemeSample::showLook(ColorValue backColor, ColorValue foreColor, ColorVal
     fore_ = foreColor;
     border_ = borderColor;
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, toQColor(back_));
-    pal.setColor(QPalette::WindowText, toQColor(fore_));
+    pal.setColor(QPalette::Window, ToQColor(back_));
+    pal.setColor(QPalette::WindowText, ToQColor(fore_));
     setPalette(pal);
     if (text() != caption)
         setText(caption);
     update();
 }
 
-QColor SchemeSample::backQColor() const { return toQColor(back_); }
-QColor SchemeSample::foreQColor() const { return toQColor(fore_); }
-QColor SchemeSample::borderQColor() const { return toQColor(border_); }
+QColor SchemeSample::backQColor() const { return ToQColor(back_); }
+QColor SchemeSample::foreQColor() const { return ToQColor(fore_); }
+QColor SchemeSample::borderQColor() const { return ToQColor(border_); }
 
 void SchemeSample::paintEvent(QPaintEvent* event)
 {
@@ -67,7 +67,7 @@ void SchemeSample::paintEvent(QPaintEvent* event)
     }
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    const QColor fill = toQColor(back_);
+    const QColor fill = ToQColor(back_);
     const QRectF r = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
     p.setPen(QPen(fill.darker(135), 1.2));
     p.setBrush(fill);
@@ -84,7 +84,7 @@ void SchemeSample::paintEvent(QPaintEvent* event)
         break;
     case SampleShape::TableGrid: {
         p.setRenderHint(QPainter::Antialiasing, false);
-        const QColor line = toQColor(border_);
+        const QColor line = ToQColor(border_);
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(line, 2));
         p.drawRect(QRect(rect()).adjusted(1, 1, -1, -1));

@@ -112,7 +112,7 @@ bool ColorCellRing::event(QEvent* event)
         return QWidget::event(event);
     auto* help = static_cast<QHelpEvent*>(event);
     const int cell = cellAt(help->pos());
-    showCellToolTip(*this, *help, cell, cell < 0 ? kWhite : colors_[slot(cell)], cell < 0 ? QRect() : cells_[slot(cell)].toAlignedRect());
+    ShowCellToolTip(*this, *help, cell, cell < 0 ? kWhite : colors_[slot(cell)], cell < 0 ? QRect() : cells_[slot(cell)].toAlignedRect());
     return true;
 }
 
@@ -136,7 +136,7 @@ void ColorCellRing::paintEvent(QPaintEvent*)
         }
     };
     for (int i = 0; i < kWheelCells; ++i) {
-        const QColor fill = toQColor(colors_[slot(i)]);
+        const QColor fill = ToQColor(colors_[slot(i)]);
         draw(cells_[slot(i)], fill, darkened(fill, kCellEdge));
     }
     // Markers after the cells: on the square they sit inside their cells.
