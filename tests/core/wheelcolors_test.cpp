@@ -27,7 +27,7 @@ std::string describe(const Wheel& wheel)
 {
     std::string text;
     for (const ColorValue c : wheel)
-        text += "(" + RgbText(c) + ") ";
+        text.append("(").append(RgbText(c)).append(") ");
     return text;
 }
 
