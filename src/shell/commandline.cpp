@@ -3,12 +3,17 @@
 
 #include "core/app/appinfo.h"
 #include "core/colour/colorparse.h"
+#include "core/formats/paletteformat.h"
+#include "core/palette/paletteexchange.h"
 #include "core/report/colorreport.h"
+#include "platform/qtconvert.h"
+#include "platform/qtplatform.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTextStream>
 
+#include <cstdio>
 #include <optional>
 
 namespace prismara {
@@ -59,6 +64,74 @@ int printContrast(const QCommandLineParser& parser, QTextStream& out, QTextStrea
     out << QString::fromStdString(ContrastJson(*foreground, *background)) << "\n";
     return 0;
 }
+
+// The palette store of the program folder the window would use.
+PaletteStore programStore()
+{
+    return PaletteStore(ToPath(QtPlatform::resolveProgramFolder()));
+}
+
+QString writableFormats()
+{
+    QStringList ids;
+    for (const PaletteFormat& format : PaletteFormats())
+        if (format.write)
+            ids << ToQString(format.id);
+    return ids.join(", ");
+}
+
+int importPalette(const QCommandLineParser& parser, QTextStream& out, QTextStream& err)
+{
+    PaletteStore store = programStore();
+    const QString file = parser.value(QStringLiteral("import"));
+    const ImportOutcome made =
+        ImportPaletteFile(store, ToPath(file), ToStdString(parser.value(QStringLiteral("name")).trimmed()));
+    if (!made.result) {
+        err << "prismara: " << ToQString(made.result.message()) << Qt::endl;
+        return 1;
+    }
+    out << ToQString(made.summary(ToStdString(file))) << Qt::endl;
+    for (const std::string& note : made.notes)
+        out << ToQString(note) << Qt::endl;
+    return 0;
+}
+
+int exportPalette(const QCommandLineParser& parser, QTextStream& out, QTextStream& err)
+{
+    const QString id = parser.value(QStringLiteral("format"));
+    const PaletteFormat* format = FindPaletteFormat(ToStdString(id));
+    if (id.isEmpty() || !format || !format->write) {
+        err << "prismara: --export needs --format with one of " << writableFormats() << Qt::endl;
+        return 2;
+    }
+    PaletteStore store = programStore();
+    if (const StoreResult read = store.readIndex(); !read) {
+        err << "prismara: " << ToQString(read.message()) << Qt::endl;
+        return 1;
+    }
+    std::string why;
+    const int position = FindChart(store, ToStdString(parser.value(QStringLiteral("export"))), why);
+    if (position < 0) {
+        err << "prismara: " << ToQString(why) << Qt::endl;
+        return 1;
+    }
+    const ExportOutcome exported = ExportPalette(store, position, *format);
+    if (!exported.result) {
+        err << "prismara: " << ToQString(exported.result.message()) << Qt::endl;
+        return 1;
+    }
+    for (const std::string& note : exported.notes)
+        err << "prismara: " << ToQString(note) << Qt::endl;
+    err.flush();
+    // The bytes go out exactly as written, binary formats included.
+    out.flush();
+    const std::string& bytes = exported.bytes;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() || std::fflush(stdout) != 0) {
+        err << "prismara: the palette could not be written to standard output" << Qt::endl;
+        return 1;
+    }
+    return 0;
+}
 } // namespace
 
 QList<QCommandLineOption> CommandLineOptions()
@@ -74,6 +147,19 @@ QList<QCommandLineOption> CommandLineOptions()
                "Print the WCAG 2 contrast ratio, the APCA contrast and the WCAG AA/AAA verdicts of "
                "FOREGROUND on BACKGROUND (the next argument) as one JSON object and exit.",
                "FOREGROUND"),
+        Option({QStringLiteral("import")},
+               "Make a new palette of the colours of FILE (GIMP .gpl, Adobe .ase and .aco, JASC .pal, "
+               "Paint.NET .txt, LibreOffice .soc, or any text with #RRGGBB, rgb() or hsl() colours) and exit.",
+               "FILE"),
+        Option({QStringLiteral("name")}, "With --import: the new palette's name instead of the one the file gives.",
+               "NAME"),
+        Option({QStringLiteral("export")},
+               "Write the palette PALETTE (its name or its file name, e.g. c8.rgb) to standard output in the "
+               "--format given and exit.",
+               "PALETTE"),
+        Option({QStringLiteral("format")},
+               "With --export: gpl, ase, aco, pal, txt (Paint.NET), soc, css, scss, json (design tokens) or hex.",
+               "FORMAT"),
     };
 }
 
@@ -82,6 +168,8 @@ const QList<PrintingMode>& PrintingModes()
     static const QList<PrintingMode> modes = {
         {QStringLiteral("info"), printInfo},
         {QStringLiteral("contrast"), printContrast},
+        {QStringLiteral("import"), importPalette},
+        {QStringLiteral("export"), exportPalette},
     };
     return modes;
 }

@@ -7,6 +7,7 @@
 #include "core/palette/chartindex.h"
 #include "core/palette/colorpage.h"
 #include "core/palette/palettefile.h"
+#include "core/palette/palettenames.h"
 #include "core/palette/palettestore.h"
 #include "palette_testutil.h"
 #include "core/files/fileio.h"
@@ -81,11 +82,72 @@ bool deletePaletteNamed(const std::filesystem::path& folder, const std::string& 
     return store.palette(file).clear().ok();
 }
 
+// The side file of `palette` holding one name per record ("n1", "n2", ...).
+std::string namesFor(const std::string& palette)
+{
+    PaletteNames names{"/home/me/brand.gpl", {}};
+    for (std::size_t k = 1; k <= palette.size() / kRecordSize; ++k)
+        names.names.push_back("n" + std::to_string(k));
+    return SerializePaletteNames(names, palette);
+}
+
+// The same side file after a change: the names of `kept` (1-based), then `added` unnamed records.
+std::string namesAfter(const std::string& palette, std::initializer_list<int> kept, int added = 0)
+{
+    PaletteNames names{"/home/me/brand.gpl", {}};
+    for (const int k : kept)
+        names.names.push_back("n" + std::to_string(k));
+    names.names.resize(names.names.size() + static_cast<std::size_t>(added));
+    return SerializePaletteNames(names, palette);
+}
+
+bool importInto(const std::filesystem::path& folder)
+{
+    PaletteStore store(folder);
+    const std::vector<ColorValue> colors = {0x0000FF, 0x00FF00};
+    const PaletteNames names{"/home/me/two.gpl", {"red", "green"}};
+    return store.createChart("Two", colors, &names).ok();
+}
+
 std::vector<Rewrite> rewrites()
 {
     const std::string shapesList = fixture("scheme_four.hcs");
     const std::string shapesData = fixture("scheme_four.dat");
+    const std::string deduped = records("FF0000 00FF00 0000FF");
+    const std::string removed2 = records("FF0000 FF0000 0000FF 00FF00");
     return {
+        {"Clear Duplicate Colors of a named palette",
+         {{"c4.rgb", kPalette}, {"c4.names", namesFor(kPalette)}},
+         [](const auto& folder) { return PaletteFile(folder, "c4.rgb").removeDuplicates().ok(); },
+         {{"c4.rgb", deduped}, {"c4.names", namesAfter(deduped, {1, 2, 4})}},
+         true,
+         {"c4.rgb.tmp", "c4.names.tmp"}},
+        {"Delete Selected Color of a named palette",
+         {{"c4.rgb", kPalette}, {"c4.names", namesFor(kPalette)}},
+         [](const auto& folder) { return PaletteFile(folder, "c4.rgb").removeRecord(2).ok(); },
+         {{"c4.rgb", removed2}, {"c4.names", namesAfter(removed2, {1, 3, 4, 5})}},
+         true,
+         {"c4.rgb.ctm", "c4.names.tmp"}},
+        {"append to a named palette",
+         {{"c4.rgb", kPalette}, {"c4.names", namesFor(kPalette)}},
+         [](const auto& folder) { return AppendChartColor(folder, "c4.rgb", "#123456").ok(); },
+         {{"c4.rgb", kPalette + "123456"}, {"c4.names", namesAfter(kPalette + "123456", {1, 2, 3, 4, 5}, 1)}},
+         true,
+         {"c4.names.tmp"}},
+        {"Clear All Colors of a named palette",
+         {{"c4.rgb", kPalette}, {"c4.names", namesFor(kPalette)}},
+         [](const auto& folder) { return PaletteFile(folder, "c4.rgb").clear().ok(); },
+         {{"c4.rgb", std::nullopt}, {"c4.names", std::nullopt}},
+         true,
+         {}},
+        {"import: palette file, names, then the index record",
+         {{"colorchart.cci", kIndex}},
+         importInto,
+         {{"colorchart.cci", kIndex + "c6.rgb\r\nTwo\r\n1\r\n"},
+          {"c6.rgb", records("FF0000 00FF00")},
+          {"c6.names", SerializePaletteNames({"/home/me/two.gpl", {"red", "green"}}, records("FF0000 00FF00"))}},
+         true,
+         {"c6.rgb.tmp", "c6.names.tmp"}},
         {"index repair",
          {{"colorchart.cci", paletteFixture("colorchart_blanks.cci")}},
          [](const auto& folder) { return ChartIndex(folder).RepairFile().ok(); },

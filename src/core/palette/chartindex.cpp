@@ -2,6 +2,7 @@
 #include "core/palette/chartindex.h"
 
 #include "core/palette/chartkind.h"
+#include "core/palette/palettenames.h"
 #include "core/files/fileio.h"
 
 #include <algorithm>
@@ -69,6 +70,11 @@ bool ChartIndex::isPlainFileName(std::string_view name)
             return false;
     }
     return name != kChartIndexFile && name != kChartIndexTemp;
+}
+
+bool ChartIndex::isChartName(std::string_view name)
+{
+    return !trimSpaces(name).empty() && name.find_first_of("\r\n") == std::string_view::npos;
 }
 
 std::optional<std::uint64_t> ChartIndex::chartNumber(std::string_view file)
@@ -148,7 +154,9 @@ ChartList ChartIndex::read() const
         if (last && *last < kLimit)
             next = *last + 1;
     }
-    while (usedNames.count(chartFileName(next)) != 0 || FileExists(folder_ / chartFileName(next)))
+    // A names side file left without its palette must not name the new palette's colours either.
+    while (usedNames.count(chartFileName(next)) != 0 || FileExists(folder_ / chartFileName(next)) ||
+           FileExists(folder_ / PaletteNamesFileName(chartFileName(next))))
         ++next;
     list.newChartFile = chartFileName(next);
     return list;
@@ -158,7 +166,7 @@ StoreResult ChartIndex::appendRecord(std::string_view file, std::string_view nam
 {
     if (!isPlainFileName(file))
         return StoreResult::refused(kIndexName, std::string("\"").append(file).append("\" is not a palette file name"));
-    if (trimSpaces(name).empty() || name.find_first_of("\r\n") != std::string_view::npos)
+    if (!isChartName(name))
         return StoreResult::refused(kIndexName, std::string("\"").append(name).append("\" cannot be a palette name"));
     const auto data = ReadFile(path());
     if (!data)

@@ -66,6 +66,9 @@ public:
     // "..", no "/" or "\\", no control character, and not the index or its temporary.
     static bool isPlainFileName(std::string_view name);
 
+    // A display name an index record can hold: not blank, no line break.
+    static bool isChartName(std::string_view name);
+
     // N of a name of the form "c" + decimal N + ".rgb"; nullopt for any other name.
     static std::optional<std::uint64_t> chartNumber(std::string_view file);
 

@@ -117,7 +117,22 @@ StoreResult PaletteFile::append(std::string_view hexText) const
         !std::all_of(hexText.begin() + 1, hexText.end(), isHexDigit))
         return StoreResult::refused(fileName_, std::string("\"").append(hexText).append("\" is not a colour"));
     const std::string_view record = hexText.substr(1);
+    if (!FileExists(folder_ / namesFileName()))
+        return appendRecord(record);
 
+    const std::string before = ReadFile(path()).value_or(std::string());
+    const std::size_t whole = before.size() - before.size() % kRecordSize;
+    return changeKeepingNames(
+        before, before.substr(0, whole).append(record),
+        [&](std::vector<std::string>& names) {
+            names.resize(whole / kRecordSize);
+            names.emplace_back();
+        },
+        [&] { return appendRecord(record); });
+}
+
+StoreResult PaletteFile::appendRecord(std::string_view record) const
+{
     const std::uintmax_t size = FileSize(path());
     if (size % kRecordSize == 0)
         return AppendToFile(path(), record) ? StoreResult::success() : StoreResult::notWritten(fileName_);
@@ -137,7 +152,10 @@ StoreResult PaletteFile::clear() const
 {
     if (!hasPlainName())
         return refusedName();
-    return RemoveFile(path()) ? StoreResult::success() : StoreResult::notDeleted(fileName_);
+    const auto remove = [&] { return RemoveFile(path()) ? StoreResult::success() : StoreResult::notDeleted(fileName_); };
+    if (!FileExists(folder_ / namesFileName()))
+        return remove();
+    return changeKeepingNames(ReadFile(path()).value_or(std::string()), std::nullopt, {}, remove);
 }
 
 StoreResult PaletteFile::removeDuplicates() const
@@ -154,16 +172,30 @@ StoreResult PaletteFile::removeDuplicates() const
     kept.reserve(n * kRecordSize);
     std::unordered_set<std::uint64_t> seen;
     seen.reserve(n);
+    std::vector<bool> keep(n, false);
     for (std::size_t i = 0; i < n; ++i) {
         const char* record = data->data() + i * kRecordSize;
-        if (seen.insert(recordKey(record)).second)
+        if (seen.insert(recordKey(record)).second) {
             kept.append(record, kRecordSize);
+            keep[i] = true;
+        }
     }
     if (kept == *data)
         return StoreResult::success();
-    if (!ReplaceFile(path(), folder_ / (fileName_ + ".tmp"), kept))
-        return StoreResult::notWritten(fileName_);
-    return StoreResult::success();
+    return changeKeepingNames(
+        *data, kept,
+        [&](std::vector<std::string>& names) {
+            std::size_t out = 0;
+            for (std::size_t i = 0; i < names.size(); ++i) {
+                if (keep[i] && out++ != i)
+                    names[out - 1] = std::move(names[i]);
+            }
+            names.resize(out);
+        },
+        [&] {
+            return ReplaceFile(path(), folder_ / (fileName_ + ".tmp"), kept) ? StoreResult::success()
+                                                                            : StoreResult::notWritten(fileName_);
+        });
 }
 
 StoreResult PaletteFile::removeRecord(std::int32_t s) const
@@ -181,9 +213,63 @@ StoreResult PaletteFile::removeRecord(std::int32_t s) const
     rest.reserve((n - 1) * kRecordSize);
     rest.append(*data, 0, at);
     rest.append(*data, at + kRecordSize, (n - static_cast<std::size_t>(s)) * kRecordSize);
-    if (!ReplaceFile(path(), folder_ / (fileName_ + ".ctm"), rest))
-        return StoreResult::notWritten(fileName_);
+    return changeKeepingNames(
+        *data, rest,
+        [&](std::vector<std::string>& names) { names.erase(names.begin() + (s - 1)); },
+        [&] {
+            return ReplaceFile(path(), folder_ / (fileName_ + ".ctm"), rest) ? StoreResult::success()
+                                                                           : StoreResult::notWritten(fileName_);
+        });
+}
+
+std::optional<PaletteNames> PaletteFile::names() const
+{
+    if (!hasPlainName())
+        return std::nullopt;
+    const auto side = ReadFile(folder_ / namesFileName());
+    if (!side)
+        return std::nullopt;
+    return ParsePaletteNames(*side, ReadFile(path()).value_or(std::string()));
+}
+
+StoreResult PaletteFile::setNames(const PaletteNames& names) const
+{
+    if (!hasPlainName())
+        return refusedName();
+    const std::string bytes = ReadFile(path()).value_or(std::string());
+    if (names.names.size() != bytes.size() / kRecordSize)
+        return StoreResult::refused(namesFileName(), std::string(fileName_)
+                                                         .append(" holds ")
+                                                         .append(std::to_string(bytes.size() / kRecordSize))
+                                                         .append(" colours, not ")
+                                                         .append(std::to_string(names.names.size())));
+    if (!ReplaceFile(folder_ / namesFileName(), folder_ / (namesFileName() + ".tmp"), SerializePaletteNames(names, bytes)))
+        return StoreResult::notWritten(namesFileName());
     return StoreResult::success();
+}
+
+StoreResult PaletteFile::changeKeepingNames(std::string_view before, const std::optional<std::string>& after,
+                                            const std::function<void(std::vector<std::string>&)>& edit,
+                                            const std::function<StoreResult()>& change) const
+{
+    const std::filesystem::path side = folder_ / namesFileName();
+    const std::filesystem::path temp = folder_ / (namesFileName() + ".tmp");
+    const auto oldSide = ReadFile(side);
+    if (!oldSide)
+        return change();
+    std::optional<std::string> newSide;
+    if (after) {
+        if (auto names = ParsePaletteNames(*oldSide, before)) {
+            edit(names->names);
+            newSide = SerializePaletteNames(*names, *after);
+        }
+    }
+    if (newSide ? !ReplaceFile(side, temp, *newSide) : !RemoveFile(side))
+        return newSide ? StoreResult::notWritten(namesFileName()) : StoreResult::notDeleted(namesFileName());
+    StoreResult result = change();
+    if (!result && !ReplaceFile(side, temp, *oldSide))
+        (void)RemoveFile(side);
+    return result;
 }
 
 StoreResult AppendChartColor(const std::filesystem::path& folder, std::string_view fileName,

@@ -3,12 +3,14 @@
 #pragma once
 
 #include "core/colour/colorvalue.h"
+#include "core/palette/palettenames.h"
 #include "core/palette/palettepage.h"
 #include "core/palette/storeresult.h"
 
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,6 +38,11 @@ using PalettePageCells = std::array<PaletteCell, PalettePage::kCells>;
 // Records that are not six hexadecimal digits read as empty cells and are copied unchanged by
 // every rewrite. Bytes after the last whole record (a trailing partial record) are not a
 // colour: rewrites drop them, and an append replaces them so the new record stays aligned.
+//
+// Every change keeps the names side file (palettenames.h) in step: names in step are rewritten
+// for the palette's new records first (an appended colour has no name, removed colours take
+// their names along), a side file out of step is dropped, and clearing the palette drops it.
+// When the palette file then cannot be changed, the side file is put back as it was.
 class PaletteFile
 {
 public:
@@ -75,8 +82,24 @@ public:
     // Removes record s (1 <= s <= N) through fileName + ".ctm".
     StoreResult removeRecord(std::int32_t s) const;
 
+    // The side file beside this palette file: "c8.names".
+    std::string namesFileName() const { return PaletteNamesFileName(fileName_); }
+    // The names of the colours and the file the palette was imported from, when the side file is
+    // in step with the palette file; nullopt when there is none or it is out of step.
+    std::optional<PaletteNames> names() const;
+    // Writes the side file for the palette file as it is now; names.names must hold one entry
+    // per record.
+    StoreResult setNames(const PaletteNames& names) const;
+
 private:
     StoreResult refusedName() const;
+    StoreResult appendRecord(std::string_view record) const;
+    // Runs `change`, which turns the palette bytes `before` into `after` (nullopt: the file is
+    // deleted), keeping the side file in step as the class comment says; `edit` turns the names
+    // of `before` into those of `after`.
+    StoreResult changeKeepingNames(std::string_view before, const std::optional<std::string>& after,
+                                   const std::function<void(std::vector<std::string>&)>& edit,
+                                   const std::function<StoreResult()>& change) const;
 
     std::filesystem::path folder_;
     std::string fileName_;

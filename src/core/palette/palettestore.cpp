@@ -1,6 +1,8 @@
 // palettestore.cpp - the lists built from the palette index and the commands on them.
 #include "core/palette/palettestore.h"
 
+#include "core/files/fileio.h"
+
 #include <utility>
 
 namespace prismara {
@@ -77,6 +79,37 @@ StoreResult PaletteStore::addChart(std::string_view name)
     StoreResult added = ChartIndex(folder_).appendRecord(newChartFile_, name);
     if (!added)
         return added;
+    (void)readIndex();
+    return StoreResult::success();
+}
+
+StoreResult PaletteStore::createChart(std::string_view name, std::span<const ColorValue> colors,
+                                      const PaletteNames* names)
+{
+    if (!ChartIndex::isChartName(name))
+        return StoreResult::refused(std::string(kChartIndexFile), "\"" + std::string(name) + "\" cannot be a palette name");
+    if (names && names->names.size() != colors.size())
+        return StoreResult::refused(std::string(kChartIndexFile), "the names do not match the colours");
+    if (StoreResult read = readIndex(); !read)
+        return read;
+    const PaletteFile palette = this->palette(newChartFile_);
+    std::string bytes;
+    bytes.reserve(colors.size() * kRecordSize);
+    for (const ColorValue color : colors)
+        bytes.append(HtmlHex(color), 1, kRecordSize);
+
+    const std::filesystem::path file = palette.path();
+    const std::filesystem::path side = folder_ / palette.namesFileName();
+    if (!ReplaceFile(file, folder_ / (palette.fileName() + ".tmp"), bytes))
+        return StoreResult::notWritten(palette.fileName());
+    StoreResult made = names ? palette.setNames(*names) : StoreResult::success();
+    if (made)
+        made = ChartIndex(folder_).appendRecord(palette.fileName(), name);
+    if (!made) {
+        (void)RemoveFile(side);
+        (void)RemoveFile(file);
+        return made;
+    }
     (void)readIndex();
     return StoreResult::success();
 }

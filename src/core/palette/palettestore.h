@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <set>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -57,6 +58,14 @@ public:
     // New Color Palette: appends (newChartFile, name, "1") and re-reads the index; the new
     // palette is the last entry. name must not be blank or hold a line break.
     StoreResult addChart(std::string_view name);
+
+    // A new palette of kind "1" holding `colors` (for an import): the palette file is written
+    // completely first (through ".tmp"), then the names side file when `names` is given (one
+    // name per colour), and only then is the index record appended, so the index never lists a
+    // half-made palette. When a step fails, the files already written are removed again and
+    // nothing is changed. The new palette is the last entry. name as for addChart.
+    StoreResult createChart(std::string_view name, std::span<const ColorValue> colors,
+                            const PaletteNames* names = nullptr);
 
     // Delete Current Palette: removes the index record of the palette at `position` (which must
     // be of flag "1"), then deletes its colour file, then re-reads the index. When only the

@@ -1,0 +1,107 @@
+// The names side file: every change of a palette keeps it in step, a side file out of step is
+// ignored and dropped at the next change, and deleting a palette takes it along.
+#include "core/palette/palettefile.h"
+#include "core/palette/palettestore.h"
+#include "palette_testutil.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace prismara;
+using prismara::test::indexOf;
+using prismara::test::records;
+using prismara::test::TempDir;
+
+namespace {
+
+const std::string kPalette = records("FF0000 00FF00 FF0000 0000FF");
+const PaletteNames kNames{"/home/me/brand.gpl", {"red", "green", "red again", "blue"}};
+
+std::string joined(const std::optional<PaletteNames>& names)
+{
+    if (!names)
+        return "<none>";
+    std::string out;
+    for (const std::string& name : names->names)
+        out += name + "|";
+    return out;
+}
+
+} // namespace
+
+TEST(PaletteNames, EveryChangeOfAPaletteKeepsItsNamesInStep)
+{
+    struct Case
+    {
+        const char* what;
+        std::string before; // palette bytes the names were written for
+        std::function<StoreResult(const PaletteFile&)> change;
+        std::string after;  // the names that follow the change, "<none>" when the side file is gone
+    };
+    const Case cases[] = {
+        {"append", kPalette, [](const PaletteFile& p) { return p.append("#123456"); }, "red|green|red again|blue||"},
+        {"append over a partial record", kPalette + "00F", [](const PaletteFile& p) { return p.append("#123456"); },
+         "red|green|red again|blue||"},
+        {"Delete Selected Color", kPalette, [](const PaletteFile& p) { return p.removeRecord(2); }, "red|red again|blue|"},
+        {"Clear Duplicate Colors", kPalette, [](const PaletteFile& p) { return p.removeDuplicates(); }, "red|green|blue|"},
+        {"Clear All Colors", kPalette, [](const PaletteFile& p) { return p.clear(); }, "<none>"},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        dir.write("c8.rgb", c.before);
+        const PaletteFile palette(dir.path(), "c8.rgb");
+        ASSERT_TRUE(palette.setNames(kNames)) << c.what;
+        ASSERT_EQ(palette.names(), kNames) << c.what;
+        ASSERT_TRUE(c.change(palette)) << c.what;
+        EXPECT_EQ(joined(palette.names()), c.after) << c.what;
+        if (palette.names()) {
+            EXPECT_EQ(palette.names()->source, kNames.source) << c.what;
+        }
+        EXPECT_EQ(dir.exists("c8.names"), c.after != "<none>") << c.what;
+    }
+}
+
+TEST(PaletteNames, ASideFileOutOfStepIsIgnoredAndDroppedAtTheNextChange)
+{
+    TempDir dir;
+    dir.write("c8.rgb", kPalette);
+    const PaletteFile palette(dir.path(), "c8.rgb");
+    ASSERT_TRUE(palette.setNames(kNames));
+    // A program that knows no side files appends a colour: the names no longer match.
+    ASSERT_TRUE(AppendToFile(dir / "c8.rgb", "ABCDEF"));
+    EXPECT_FALSE(palette.names());
+    ASSERT_TRUE(palette.removeRecord(1));
+    EXPECT_FALSE(dir.exists("c8.names"));
+
+    // A damaged side file, or one for another palette of as many colours, counts for nothing.
+    ASSERT_TRUE(palette.setNames({"", {"a", "b", "c", "d"}}));
+    const std::string side = dir.read("c8.names");
+    for (const std::string& bad : {side.substr(0, side.size() - 2), side + "extra\r\n", std::string("junk")}) {
+        dir.write("c8.names", bad);
+        EXPECT_FALSE(palette.names()) << bad;
+    }
+    dir.write("c8.names", side);
+    dir.write("c8.rgb", records("111111 222222 333333 444444"));
+    EXPECT_FALSE(palette.names());
+    EXPECT_FALSE(palette.setNames({"", {"too few"}}));
+}
+
+TEST(PaletteNames, DeletingAPaletteTakesItsNamesAlongAndTheirNumberIsNotGivenOut)
+{
+    TempDir dir;
+    dir.write("colorchart.cci", indexOf({"c1.rgb|Web|0", "recent.rgb|Recent|0", "c2.rgb|A|2", "c3.rgb|B|2"}));
+    PaletteStore store(dir.path());
+    const std::vector<ColorValue> colors = {0x0000FF, 0x00FF00};
+    const PaletteNames names{"", {"red", "green"}};
+    ASSERT_TRUE(store.createChart("Imported", colors, &names));
+    EXPECT_EQ(store.chartFiles().back(), "c4.rgb");
+    EXPECT_EQ(joined(store.palette("c4.rgb").names()), "red|green|");
+    ASSERT_TRUE(store.deleteChart(store.chartCount() - 1));
+    EXPECT_FALSE(dir.exists("c4.rgb") || dir.exists("c4.names"));
+
+    // A side file left behind alone keeps its number from a new palette.
+    dir.write("c4.names", "stale");
+    ASSERT_TRUE(store.readIndex());
+    EXPECT_EQ(store.newChartFile(), "c5.rgb");
+}
