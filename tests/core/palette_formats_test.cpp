@@ -24,7 +24,7 @@ std::string colorsOf(const PaletteData& palette)
 {
     std::string out;
     for (const PaletteEntry& entry : palette.entries)
-        out += (out.empty() ? "" : " ") + HtmlHex(entry.color);
+        out.append(out.empty() ? "" : " ").append(HtmlHex(entry.color));
     return out;
 }
 

@@ -388,7 +388,7 @@ std::string Conversions::note(std::string_view noun, std::string_view plural) co
     std::string text = parts.front();
     for (std::size_t i = 1; i < parts.size(); ++i)
         text += (i + 1 == parts.size() ? " and " : ", ") + parts[i];
-    text += " " + std::string(total == 1 ? noun : plural) + (total == 1 ? " was" : " were") + " converted to sRGB";
+    text.append(" ").append(total == 1 ? noun : plural).append(total == 1 ? " was" : " were").append(" converted to sRGB");
     return text;
 }
 

@@ -87,7 +87,8 @@ StoreResult PaletteStore::createChart(std::string_view name, std::span<const Col
                                       const PaletteNames* names)
 {
     if (!ChartIndex::isChartName(name))
-        return StoreResult::refused(std::string(kChartIndexFile), "\"" + std::string(name) + "\" cannot be a palette name");
+        return StoreResult::refused(std::string(kChartIndexFile),
+                                    std::string("\"").append(name).append("\" cannot be a palette name"));
     if (names && names->names.size() != colors.size())
         return StoreResult::refused(std::string(kChartIndexFile), "the names do not match the colours");
     if (StoreResult read = readIndex(); !read)

@@ -75,8 +75,8 @@ swatches_aco = aco_file(
     ["Red", "Green", "Cyan", "White", "Half"])
 write("swatches.aco", swatches_aco)
 
-# brand.gpl as exported: names kept, the unnamed third colour numbered.
-brand = [((30, 111, 217), "Brand Blue"), ((255, 255, 255), "White"), ((0, 0, 0), "color-3"),
+# brand.gpl as exported: names kept, the unnamed third colour named by the nearest colour name.
+brand = [((30, 111, 217), "Brand Blue"), ((255, 255, 255), "White"), ((0, 0, 0), "black"),
          ((30, 111, 217), "Brand Blue"), ((18, 52, 86), "Grün dunkel"),
          ((255, 128, 0), 'Orange: warm & bright "hot"')]
 write("brand.expected.ase", ase_file(
