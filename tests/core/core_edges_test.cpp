@@ -30,7 +30,7 @@ TEST(CoreEdges, EveryConversionTabShowsPositionsWithinItsSliders)
                     ModelTab::Positions positions{};
                     for (std::size_t row = 0; row < tab.rows; ++row) {
                         positions[row] = tab.value[row](model);
-                        EXPECT_GE(positions[row], 0) << tab.caption << " " << r << "," << g << "," << b;
+                        EXPECT_GE(positions[row], tab.minima[row]) << tab.caption << " " << r << "," << g << "," << b;
                         EXPECT_LE(positions[row], tab.maxima[row]) << tab.caption << " " << r << "," << g << "," << b;
                     }
                     // Writing back what a tab shows keeps the colour where the model is exact.

@@ -192,7 +192,7 @@ TEST_F(ConversionPanelTest, FirstOpeningShowsRgbWithLinkBoxesAndThreeRows)
     chooseElsewhere(colour({12, 34, 56}));
     openFromMenu();
     EXPECT_EQ(tabs->tabText(tabs->currentIndex()), "RGB");
-    const QStringList captions{"RGB", "HSL", "CMY", "CMYK", "YCbCr"};
+    const QStringList captions{"RGB", "HSL", "CMY", "CMYK", "YCbCr", "Lab", "LCh", "OKLCH"};
     ASSERT_EQ(tabs->count(), captions.size());
     for (int i = 0; i < tabs->count(); ++i)
         EXPECT_EQ(tabs->tabText(i), captions[i]);

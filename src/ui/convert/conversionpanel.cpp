@@ -46,6 +46,9 @@ constexpr int kButtonWidth = 73;
 constexpr int kButtonHeight = 23;
 // The model tabs hang below the rows, between the last row and the buttons, across the panel.
 constexpr QRect kTabs(2, 110, 267, 24);
+// The out-of-gamut mark takes the place of the fourth row, which the tabs that can leave the
+// gamut do not have.
+constexpr int kGamutRow = 3;
 
 } // namespace
 
@@ -62,6 +65,9 @@ ConversionPanel::ConversionPanel(ColorHub& hub, QWidget* parent) : QFrame(parent
     tabModels_->setShape(QTabBar::RoundedSouth);
     tabModels_->setDrawBase(true);
     tabModels_->setExpanding(false);
+    // Eight tabs share the panel's width: narrow tabs, and arrows should they still not fit.
+    tabModels_->setStyleSheet("QTabBar::tab { padding: 2px 3px; min-width: 0px; }");
+    tabModels_->setUsesScrollButtons(true);
     for (const ModelTab& tab : ModelTabs())
         tabModels_->addTab(ToQString(tab.caption));
     tabModels_->setCurrentIndex(static_cast<int>(kRgbTab));
@@ -96,6 +102,15 @@ ConversionPanel::ConversionPanel(ColorHub& hub, QWidget* parent) : QFrame(parent
         chklockmove_[r]->setObjectName("chklockmove" + QString::number(r));
         chklockmove_[r]->setGeometry(0, TwipsToPixels(kLinkTops[r]), kLinkSize, kLinkSize);
     }
+
+    lblGamut_ = new QLabel(QString::fromUtf8("\u26A0 Outside sRGB: gamut-mapped"), this);
+    lblGamut_->setObjectName("lblGamut");
+    lblGamut_->setGeometry(TwipsToPixels(kSliderLeft), TwipsToPixels(kSliderTops[kGamutRow]) - 2,
+                           TwipsToPixels(kValueLeft + kValueWidth - kSliderLeft), kValueHeight);
+    lblGamut_->setStyleSheet("QLabel { color: #a0005a; font-weight: bold; }");
+    lblGamut_->setToolTip("These values name a colour that sRGB cannot show; the current colour is the "
+                          "nearest one it can (CSS gamut mapping: the chroma is reduced).");
+    lblGamut_->hide();
 
     cmdApply_ = new QPushButton("&OK", this);
     cmdApply_->setObjectName("cmdApply");
@@ -159,6 +174,9 @@ void ConversionPanel::applyTab(std::size_t index)
     sldVal_[3]->setVisible(fourthRow);
     txtval_[3]->setVisible(fourthRow);
 
+    // The model holds an sRGB colour: whatever the tab, its values lie inside the gamut.
+    markGamut(false);
+
     const bool wasSuspended = writeBackSuspended_;
     writeBackSuspended_ = true;
     // From 0, every slider set below reports a change and fills its text box.
@@ -166,13 +184,17 @@ void ConversionPanel::applyTab(std::size_t index)
         s->setValue(0);
     for (std::size_t r = 0; r < kRows; ++r) {
         lblCp_[r]->setText(ToQString(tab.letters[r]));
-        sldVal_[r]->setMaximum(r < tab.rows ? tab.maxima[r] : 0);
+        sldVal_[r]->setRange(r < tab.rows ? tab.minima[r] : 0, r < tab.rows ? tab.maxima[r] : 0);
     }
     for (QCheckBox* c : chklockmove_)
         c->setVisible(rgb);
+    fitValueBoxes(tab);
     const cClrModels& m = model();
     for (std::size_t r = 0; r < tab.rows; ++r)
         sldVal_[r]->setValue(tab.value[r](m));
+    // A slider that kept its position reported nothing; every box shows the tab's form of it.
+    for (std::size_t r = 0; r < kRows; ++r)
+        showValue(r);
     if (rgb)
         storeRgbPositions();
     writeBackSuspended_ = wasSuspended;
@@ -187,7 +209,7 @@ void ConversionPanel::sliderChanged(std::size_t row)
     if (!writeBackSuspended_)
         writeBack();
     // 2.
-    txtval_[row]->setText(QString::number(sldVal_[row]->value()));
+    showValue(row);
     // 3. Every view follows; colours made here are never recorded.
     hub_.CurrentColorChanged(modelColor(), WriteRecent::No);
     // 4.-5. Links work on the RGB tab only, and only from the slider the user is moving.
@@ -204,8 +226,37 @@ void ConversionPanel::writeBack()
     const ModelTab& tab = ModelTabs()[currentTab()];
     ModelTab::Positions positions{};
     for (std::size_t r = 0; r < tab.rows; ++r)
-        positions[r] = std::clamp(sldVal_[r]->value(), 0, tab.maxima[r]);
-    tab.write(model(), positions);
+        positions[r] = std::clamp(sldVal_[r]->value(), tab.minima[r], tab.maxima[r]);
+    markGamut(!tab.write(model(), positions));
+}
+
+void ConversionPanel::fitValueBoxes(const ModelTab& tab)
+{
+    // The designed width holds three digits. A tab whose values are longer ("-125.0", "0.532")
+    // widens its boxes to the right, as far as the panel's edge allows.
+    const QLineEdit* box = txtval_[0];
+    int needed = 0;
+    for (std::size_t r = 0; r < tab.rows; ++r)
+        for (int position : {tab.minima[r], tab.maxima[r]})
+            needed = std::max(needed, box->fontMetrics().horizontalAdvance(ToQString(tab.valueText(r, position))));
+    // What the frame and the text margins of a line edit take (the designed box holds "255").
+    const int designed = TwipsToPixels(kValueWidth);
+    const int chrome = designed - box->fontMetrics().horizontalAdvance("255");
+    const int room = contentsRect().right() - 1 - TwipsToPixels(kValueLeft);
+    const int width = std::clamp(needed + chrome, designed, std::max(designed, room));
+    for (QLineEdit* value : txtval_)
+        value->resize(width, value->height());
+}
+
+void ConversionPanel::showValue(std::size_t row)
+{
+    txtval_[row]->setText(ToQString(ModelTabs()[currentTab()].valueText(row, sldVal_[row]->value())));
+}
+
+void ConversionPanel::markGamut(bool outside)
+{
+    outOfGamut_ = outside;
+    lblGamut_->setVisible(outside);
 }
 
 void ConversionPanel::moveLinked(std::size_t row)

@@ -1,9 +1,12 @@
 // conversionpanel.h - the colour conversion panel (picColorConverter) over the palette grid.
 //
-// Sliders edit the current colour in one of five models (RGB, HSL, CMY, CMYK, YCbCr); the main
-// window follows every movement live, and nothing the panel does is added to the recent colours.
+// Sliders edit the current colour in one of eight models (RGB, HSL, CMY, CMYK, YCbCr, Lab, LCh,
+// OKLCH); the main window follows every movement live, and nothing the panel does is added to
+// the recent colours. Lab, LCh and OKLCH values outside the sRGB gamut give the gamut-mapped
+// colour, and the label lblGamut says so while they are.
 // Indexed controls carry their index in the object name: lblCp0..lblCp3, sldVal0..sldVal3,
-// txtval0..txtval3, chklockmove0..chklockmove2; the others are tabModels, cmdApply and cmdClose.
+// txtval0..txtval3, chklockmove0..chklockmove2; the others are tabModels, lblGamut, cmdApply and
+// cmdClose.
 #pragma once
 
 #include "core/colour/clrmodels.h"
@@ -40,6 +43,9 @@ public:
     // Index into ModelTabs() of the tab on view.
     std::size_t currentTab() const;
 
+    // Whether the sliders name a colour outside the sRGB gamut (the colour shown is mapped).
+    bool outOfGamut() const { return outOfGamut_; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -55,6 +61,9 @@ private:
     void moveLinked(std::size_t row);
     void storeRgbPositions();
     void clearLinks();
+    void showValue(std::size_t row);
+    void fitValueBoxes(const ModelTab& tab);
+    void markGamut(bool outside);
     void accept();
     void cancel();
 
@@ -64,12 +73,14 @@ private:
     std::array<QSlider*, kRows> sldVal_{};
     std::array<QLineEdit*, kRows> txtval_{};
     std::array<QCheckBox*, kLinks> chklockmove_{};
+    QLabel* lblGamut_;
     QPushButton* cmdApply_;
     QPushButton* cmdClose_;
 
     std::unique_ptr<cClrModels> model_;  // created when first needed
     ColorValue openingColor_ = kWhite;   // what "&Cancel" restores
     bool writeBackSuspended_ = false;    // set while the panel moves its own sliders
+    bool outOfGamut_ = false;
     int activeSlider_ = -1;              // RGB row that last received the focus
     std::array<int, kLinks> lastRgb_{};  // RGB slider positions after the last active move
 };
