@@ -17,11 +17,13 @@ EditorTexts editorsShowing(ColorValue color)
     return {RgbText(color), HtmlHex(color), RedHex(color), GreenHex(color), BlueHex(color)};
 }
 
-using Texts = std::array<std::string, std::size(kNotations)>;
+// The notations built from the editors' texts come first; the CSS ones follow (notations_css_test).
+constexpr std::size_t kEditorNotations = 11;
+using Texts = std::array<std::string, kEditorNotations>;
 
 void expectNotations(const char* name, const EditorTexts& editors, const Texts& copied, const Texts& captions)
 {
-    for (std::size_t i = 0; i < std::size(kNotations); ++i) {
+    for (std::size_t i = 0; i < kEditorNotations; ++i) {
         EXPECT_EQ(CopiedText(kNotations[i], editors), copied[i]) << name << ", " << kNotations[i].menuEntry;
         EXPECT_EQ(MenuCaption(kNotations[i], editors), captions[i]) << name << ", " << kNotations[i].menuEntry;
     }
@@ -47,7 +49,7 @@ TEST(Notations, InitialCaptionsInMenuOrder)
         {"mnuCopyVB", "VB: &&H00FFFFFF&&"},  {"mnuCopyDelphi", "Delphi: $00FFFFFF"},
         {"mnuCopyJava", "Java: 0xFFFFFF"},
     };
-    ASSERT_EQ(std::size(kNotations), std::size(expected));
+    ASSERT_GE(std::size(kNotations), std::size(expected));
     for (std::size_t i = 0; i < std::size(expected); ++i) {
         EXPECT_EQ(kNotations[i].menuEntry, expected[i].first);
         EXPECT_EQ(InitialMenuCaption(kNotations[i]), expected[i].second) << expected[i].first;

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <limits>
+#include <utility>
 #include <vector>
 
 namespace prismara {
@@ -94,6 +95,12 @@ std::optional<ColorValue> CssNamedColor(std::string_view name)
             return entry.value;
     }
     return std::nullopt;
+}
+
+std::string ColorNameText(ColorValue color)
+{
+    ColorName name = NearestColorName(color);
+    return name.exact ? std::move(name.name) : "\u2248 " + name.name;
 }
 
 } // namespace prismara

@@ -28,6 +28,10 @@ struct ColorName
 // is taken, so #00FFFF is "aqua", not "cyan". Takes about 1.5 microseconds.
 ColorName NearestColorName(ColorValue color);
 
+// The nearest name as the program shows it: the name itself when it is the colour's own
+// ("cornflowerblue"), else "≈ " and the name ("≈ dusty rose").
+std::string ColorNameText(ColorValue color);
+
 enum class NameSource { Css, Xkcd };
 
 struct NamedColor

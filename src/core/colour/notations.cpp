@@ -53,6 +53,8 @@ std::string body(NotationBody kind, const EditorTexts& editors)
         return editors.blue + editors.green + editors.red;
     case NotationBody::RedFirst:
         return editors.red + editors.green + editors.blue;
+    case NotationBody::Css:
+        break;
     }
     return {};
 }
@@ -70,7 +72,7 @@ const Notation* FindNotation(std::string_view menuEntry)
 std::string CopiedText(const Notation& notation, const EditorTexts& editors)
 {
     std::string text(notation.prefix);
-    text += body(notation.body, editors);
+    text += notation.body == NotationBody::Css ? CssText(notation.css, editors.color) : body(notation.body, editors);
     text += notation.suffix;
     return text;
 }
@@ -88,7 +90,7 @@ std::string MenuCaption(const Notation& notation, const EditorTexts& editors)
 
 std::string InitialMenuCaption(const Notation& notation)
 {
-    const EditorTexts white{RgbText(kWhite), HtmlHex(kWhite), RedHex(kWhite), GreenHex(kWhite), BlueHex(kWhite)};
+    const EditorTexts white{RgbText(kWhite), HtmlHex(kWhite), RedHex(kWhite), GreenHex(kWhite), BlueHex(kWhite), kWhite};
     const std::string caption = MenuCaption(notation, white);
     return caption.substr(std::min(caption.find_first_not_of(' '), caption.size()));
 }

@@ -6,8 +6,12 @@
 // is a new row, a new submenu a row of kCopySubmenus.
 //
 // Each notation is built from the texts of the colour editors as they stand, so while the user is
-// typing a command copies the half-typed text as it is.
+// typing a command copies the half-typed text as it is. The CSS notations are the exception: they
+// are worked out from the current colour (the swatch's), with CssText's rounding.
 #pragma once
+
+#include "core/colour/colorvalue.h"
+#include "core/colour/cssnotation.h"
 
 #include <string>
 #include <string_view>
@@ -22,6 +26,7 @@ struct EditorTexts
     std::string red;   // txtrh: "FF"
     std::string green; // txtgh: "80"
     std::string blue;  // txtbh: "00"
+    ColorValue color = kWhite; // the current colour, for the CSS notations
 };
 
 enum class NotationBody {
@@ -30,6 +35,7 @@ enum class NotationBody {
     Hex6Pairs, // those six characters as three comma-separated pairs
     BlueFirst, // txtbh, txtgh, txtrh
     RedFirst,  // txtrh, txtgh, txtbh
+    Css,       // CssText of the current colour in the row's CSS notation
 };
 
 struct CopySubmenu
@@ -46,6 +52,7 @@ struct Notation
     std::string_view prefix;
     NotationBody body;
     std::string_view suffix;
+    CssNotation css = CssNotation::Rgb; // for NotationBody::Css
 };
 
 // The Copy submenus of the Edit menu, in menu order.
@@ -53,6 +60,7 @@ inline constexpr CopySubmenu kCopySubmenus[] = {
     {"mnuCopydec", "Copy DEC Format of Color"},
     {"mnuCopyhex", "Copy HEX Format of Color"},
     {"mnuCopySpecial", "Copy Special Format"},
+    {"mnuCopyCss", "Copy CSS"},
 };
 
 // Every notation, in menu order within its submenu.
@@ -68,6 +76,13 @@ inline constexpr Notation kNotations[] = {
     {"mnuCopySpecial", "mnuCopyVB", "    VB: ", "&H00", NotationBody::BlueFirst, "&"},    // &H000080FF&
     {"mnuCopySpecial", "mnuCopyDelphi", "Delphi: ", "$00", NotationBody::BlueFirst, ""},  // $000080FF
     {"mnuCopySpecial", "mnuCopyJava", "  Java: ", "0x", NotationBody::RedFirst, ""},      // 0xFF8000
+    {"mnuCopyCss", "mnuCopyCssRgb", "", "", NotationBody::Css, "", CssNotation::Rgb},          // rgb(255 128 0)
+    {"mnuCopyCss", "mnuCopyCssHsl", "", "", NotationBody::Css, "", CssNotation::Hsl},          // hsl(30.1 100% 50%)
+    {"mnuCopyCss", "mnuCopyCssLab", "", "", NotationBody::Css, "", CssNotation::Lab},          // lab(67.82 45.49 74.84)
+    {"mnuCopyCss", "mnuCopyCssLch", "", "", NotationBody::Css, "", CssNotation::Lch},          // lch(67.82 87.58 58.71)
+    {"mnuCopyCss", "mnuCopyCssOklab", "", "", NotationBody::Css, "", CssNotation::Oklab},      // oklab(0.73189 0.11186 0.14836)
+    {"mnuCopyCss", "mnuCopyCssOklch", "", "", NotationBody::Css, "", CssNotation::Oklch},      // oklch(0.73189 0.1858 52.98)
+    {"mnuCopyCss", "mnuCopyCssSrgb", "", "", NotationBody::Css, "", CssNotation::ColorSrgb},   // color(srgb 1 0.502 0)
 };
 
 // The row of a menu entry; nullptr when no notation has that entry.

@@ -2,6 +2,9 @@
 #include "core/palette/colorinfo.h"
 
 #include "core/colour/clrmodels.h"
+#include "core/colour/colornames.h"
+#include "core/colour/colorspaces.h"
+#include "core/colour/cssnotation.h"
 
 #include <algorithm>
 #include <charconv>
@@ -53,6 +56,27 @@ ColorPageTexts ColorInfoTexts(std::string_view hex, std::string_view red, std::s
     t.txtCb = text(model.ycbcrCb());
     t.txtCr = text(model.ycbcrCr());
     return t;
+}
+
+std::vector<ColorInfoRow> ColorScienceRows(ColorValue color)
+{
+    const CieLab lab = LabOf(color);
+    const CieLch lch = LchOf(color);
+    const OkLch oklch = OklchOf(color);
+    auto number = [](double value, int decimals) { return FormatDecimal(value, decimals); };
+    auto hue = [](double value, int decimals) { return HasHue(value) ? FormatDecimal(value, decimals) : "none"; };
+    return {
+        {"Lab", "L:", "txtLabL", number(lab.l, 2)},
+        {"", "a:", "txtLabA", number(lab.a, 2)},
+        {"", "b:", "txtLabB", number(lab.b, 2)},
+        {"LCh", "L:", "txtLchL", number(lch.l, 2)},
+        {"", "C:", "txtLchC", number(lch.c, 2)},
+        {"", "H:", "txtLchH", hue(lch.h, 2)},
+        {"OKLCH", "L:", "txtOklchL", number(oklch.l, 5)},
+        {"", "C:", "txtOklchC", number(oklch.c, 5)},
+        {"", "H:", "txtOklchH", hue(oklch.h, 2)},
+        {"Name", "", "txtName", ColorNameText(color)},
+    };
 }
 
 } // namespace prismara

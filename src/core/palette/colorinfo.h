@@ -2,9 +2,12 @@
 // window's hex and decimal channel texts.
 #pragma once
 
+#include "core/colour/colorvalue.h"
 #include "core/palette/colorpage.h"
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace prismara {
 
@@ -16,5 +19,19 @@ ColorPageTexts ColorInfoTexts(std::string_view hex, std::string_view red, std::s
 
 // A channel text read as a byte, as above.
 int ChannelByte(std::string_view text);
+
+// One more value of the colour information window, shown below the five models but not part of
+// the saved page.
+struct ColorInfoRow
+{
+    std::string_view heading; // the model's heading on its first row ("Lab"), else ""
+    std::string_view caption; // "L:"
+    std::string_view name;    // the box's name ("txtLabL")
+    std::string value;        // "44.12"; a hue that has no meaning (a grey's) is "none"
+};
+
+// The colour's CSS Color 4 values (Lab, LCh, OKLCH, rounded as CssText rounds them) and its
+// nearest colour name ("≈ " in front when the name is not the colour's own), in display order.
+std::vector<ColorInfoRow> ColorScienceRows(ColorValue color);
 
 } // namespace prismara
