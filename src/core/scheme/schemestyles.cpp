@@ -38,6 +38,12 @@ SchemeElement element(std::string option, std::string caption, std::vector<Sampl
     return e;
 }
 
+// A text sample on its own background.
+ContrastPair textPair(std::string name, std::string caption, const std::string& sample)
+{
+    return {std::move(name), std::move(caption), fore(sample), back(sample), ContrastRule::Text};
+}
+
 PickSample pickBack(std::string sample) { return {sample, back(sample)}; }
 PickSample pickFore(std::string sample) { return {sample, fore(sample)}; }
 
@@ -110,6 +116,14 @@ SchemeStyle webLinksStyle()
         label("lblal", "Active links will look like this"),
         label("lblhl", "Hover links will look like this"),
     };
+    // The body text and every link state against the page background they all share.
+    s.contrastPairs = {
+        textPair("Text", "Text on background", "lbltext0"),
+        textPair("NormalLink", "Normal link on background", "lblnl"),
+        textPair("VisitedLink", "Visited link on background", "lblvl"),
+        textPair("ActiveLink", "Active link on background", "lblal"),
+        textPair("HoverLink", "Hover link on background", "lblhl"),
+    };
     return s;
 }
 
@@ -163,6 +177,12 @@ SchemeStyle layoutStyle()
         label("lblFooter", ""),
         label("lblFootText", "Footer: Copyright..."),
     };
+    s.contrastPairs = {
+        textPair("HeaderText", "Header text on header", "lblHeaderText"),
+        textPair("NavLinks", "Navigation links on sidebar", "lblSideLink1"),
+        textPair("ContentText", "Content text on content", "lblContentText"),
+        textPair("FooterText", "Footer text on footer", "lblFootText"),
+    };
     return s;
 }
 
@@ -193,6 +213,11 @@ SchemeStyle tablesStyle()
     }
     for (int t = 1; t <= 3; ++t)
         s.samples.push_back(rectangle("shpTable" + std::to_string(t)));
+    // Each table's text against its cells.
+    for (int t = 1; t <= 3; ++t) {
+        const std::string n = std::to_string(t);
+        s.contrastPairs.push_back(textPair("Table" + n, "Table" + n + ": text on cells", "lblTable" + n + "Text"));
+    }
     return s;
 }
 
@@ -214,6 +239,10 @@ SchemeStyle backTextStyle()
         label("lblBackText1", "Sample Text"),
         label("lblBack2", "[2]"),
         label("lblBackText2", "Sample Text"),
+    };
+    s.contrastPairs = {
+        textPair("BackText1", "Text [1] on background [1]", "lblBackText1"),
+        textPair("BackText2", "Text [2] on background [2]", "lblBackText2"),
     };
     return s;
 }
@@ -237,6 +266,9 @@ SchemeStyle shapesStyle()
         s.elements.push_back(element(shape.option, shape.caption, {back(shape.sample)}, back(shape.sample),
                                      {pickBack(shape.sample)}, shape.initial));
         s.samples.push_back(label(shape.sample, "", shape.initial));
+        // A shape is a graphical object on the page: the 3:1 rule.
+        s.contrastPairs.push_back({shape.caption, std::string(shape.caption) + " on page", back(shape.sample),
+                                   std::nullopt, ContrastRule::NonText});
     }
     return s;
 }

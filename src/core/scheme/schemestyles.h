@@ -87,6 +87,24 @@ struct SamplePick
     const PickSample* pick;
 };
 
+// How a contrast pair is judged: text on its background (WCAG 2 success criteria 1.4.3 and
+// 1.4.6, normal text: AA 4.5:1, AAA 7:1), or a shape against the page (1.4.11, graphical
+// objects: 3:1, for AA and AAA alike).
+enum class ContrastRule { Text, NonText };
+
+// The page behind every mock-up, where no sample covers it.
+inline constexpr ColorValue kMockupPage = kWhite;
+
+// A colour and the colour it is seen on, whose contrast the designer reports.
+struct ContrastPair
+{
+    std::string name;                     // "NormalLink"; the designer's mark for it is lblContrast + name
+    std::string caption;                  // "Normal link on background"
+    SampleRef foreground;
+    std::optional<SampleRef> background;  // nullopt: the mock-up page itself (kMockupPage)
+    ContrastRule rule;
+};
+
 struct SchemeStyle
 {
     std::string caption;        // tab caption, the key of the style everywhere
@@ -98,6 +116,7 @@ struct SchemeStyle
     bool fullPopupMenu;         // right-click on a sample shows every pop-up entry
     std::vector<SchemeElement> elements;   // record-field order
     std::vector<SampleControl> samples;
+    std::vector<ContrastPair> contrastPairs{};  // every pair whose contrast is checked, in report order
 
     std::string listFileName() const { return stem + ".hcs"; }
     std::string dataFileName() const { return stem + ".dat"; }
