@@ -15,6 +15,7 @@ class QWidget;
 
 namespace prismara {
 
+class DisplayFilter;
 class Platform;
 
 // The texts of the current-colour editors, as the user sees them at this moment.
@@ -54,6 +55,9 @@ public:
     virtual QAction* toolbarButton(int number) const = 0;
 
     virtual Platform& platform() = 0;
+    // How the simulating views paint their colours (View > Simulate Color Vision); it outlives
+    // every component.
+    virtual const DisplayFilter& displayFilter() const = 0;
     virtual QWidget* mainWindow() = 0;
 
     // True while "Only Show Color Palette" is on.

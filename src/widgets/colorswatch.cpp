@@ -1,6 +1,7 @@
 // colorswatch.cpp - a clickable colour swatch.
 #include "widgets/colorswatch.h"
 
+#include "core/colour/colornames.h"
 #include "platform/qtconvert.h"
 
 #include <QHelpEvent>
@@ -13,6 +14,11 @@ QColor ToQColor(ColorValue color) { return QColor(GetRed(color), GetGreen(color)
 
 ColorValue FromQColor(const QColor& color) { return MakeColor(color.red(), color.green(), color.blue()); }
 
+QString ColorToolTip(ColorValue color)
+{
+    return ToQString(HtmlHex(color)) + '\n' + ToQString(ColorNameText(color));
+}
+
 void ShowCellToolTip(QWidget& widget, QHelpEvent& help, int cell, ColorValue color, const QRect& cellArea)
 {
     if (cell < 0) {
@@ -21,7 +27,7 @@ void ShowCellToolTip(QWidget& widget, QHelpEvent& help, int cell, ColorValue col
         help.ignore();
         return;
     }
-    widget.setToolTip(ToQString(HtmlHex(color)));
+    widget.setToolTip(ColorToolTip(color));
     QToolTip::showText(help.globalPos(), widget.toolTip(), &widget, cellArea);
 }
 
@@ -35,6 +41,7 @@ ColorSwatch::ColorSwatch(QWidget* parent) : QLabel(parent)
 void ColorSwatch::setColor(ColorValue color)
 {
     color_ = color;
+    setToolTip(ColorToolTip(color));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, ToQColor(color));
     setPalette(pal);

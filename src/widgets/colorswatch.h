@@ -33,7 +33,11 @@ private:
     bool pressed_ = false;
 };
 
-// Answers a tool-tip event of a widget made of colour cells: the tip is the HtmlHex of `color`,
+// The tool tip of a colour: its HtmlHex, then on a second line its nearest colour name
+// ("#6495ED\ncornflowerblue", "#3366CC\n≈ ...").
+QString ColorToolTip(ColorValue color);
+
+// Answers a tool-tip event of a widget made of colour cells: the tip is ColorToolTip of `color`,
 // the colour of the cell under the pointer, and goes when the pointer leaves `cellArea`. `cell` is
 // that cell's index, -1 when the pointer is over no cell (then no tip shows).
 void ShowCellToolTip(QWidget& widget, QHelpEvent& help, int cell, ColorValue color, const QRect& cellArea);

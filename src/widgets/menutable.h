@@ -15,6 +15,7 @@ enum class MenuKind {
     Item,
     Separator,
     CopySubmenus, // the Copy submenus and their entries, from the notation table (core/colour/notations.h)
+    VisionChoices, // "Normal vision" and one entry per deficiency (core/access/cvd.h), one checked at a time
 };
 
 struct MenuEntry
@@ -59,9 +60,13 @@ inline constexpr MenuEntry kMenuBar[] = {
     {"mnyColorWheel", "Color Wheel", "mnuView", MenuKind::Submenu},
     {"mnuRGBWheel", "RGB Color Wheel", "mnyColorWheel", MenuKind::Item, false, false, true, true},
     {"mnuRYBWheel", "RYB Color Wheel", "mnyColorWheel", MenuKind::Item, false, false, true, false},
+    {"mnuOKLCHWheel", "OKLCH Color Wheel", "mnyColorWheel", MenuKind::Item, false, false, true, false},
     {"mnuColorSquare", "&Display Color Wheel in Square", "mnuView", MenuKind::Item, false, false, true},
     {"mnuSwap", "Only &Show Color Palette", "mnuView", MenuKind::Item, false, false, true},
     {"mnuOnTop", "&Always On Top", "mnuView", MenuKind::Item, false, false, true},
+    {"viewsep1", "-", "mnuView", MenuKind::Separator},
+    {"mnuVision", "Simulate Color &Vision", "mnuView", MenuKind::Submenu},
+    {"", "", "mnuVision", MenuKind::VisionChoices},
 
     {"mnuhelp", "&Help", "", MenuKind::Menu},
     {"mnucontents", "&Help Topics", "mnuhelp", MenuKind::Item},
@@ -91,6 +96,12 @@ inline constexpr std::string_view kSwatchPopupHidden[] = {"editsep3", "mnuDelCor
                                                           "editsep1", "mnuCleanDup", "mnuCleanAll"};
 // Entries that show only when the Edit menu pops up over a palette cell.
 inline constexpr std::string_view kCellPopupShown[] = {"editsep4", "mnuViewColor", "mnuAddto", "editsep2"};
+
+// The entries of the colour-vision choice: normal vision, then one per deficiency, named
+// kVisionEntryPrefix + the deficiency's caption word ("mnuVisionProtanopia").
+inline constexpr std::string_view kVisionNormalEntry = "mnuVisionNormal";
+inline constexpr std::string_view kVisionNormalCaption = "Normal vision";
+inline constexpr std::string_view kVisionEntryPrefix = "mnuVision";
 
 struct ToolbarButton
 {

@@ -1,6 +1,7 @@
 // Tests of the palette view in the real main window: the grid and its frame, paging, cell clicks
 // and the Edit pop-up, the palette selector with its enabling rules, "Add This Color To", and the
 // palette commands with their questions and failed writes.
+#include "core/colour/colornames.h"
 #include "widgets/colorswatch.h"
 #include "shell/frmshowcolor.h"
 #include "widgets/menutable.h"
@@ -181,12 +182,13 @@ TEST_F(PaletteViewTest, GridCellsFrameAndToolTips)
         EXPECT_LT(image.pixelColor(box.topLeft()).lightness(), 128) << "edge of cell " << i;
     }
 
-    // Tool tip: the colour under the pointer.
+    // Tool tip: the colour under the pointer, and its name.
     for (int i : {3, 100}) {
         const QPoint at = grid.cellRect(i).center();
         QHelpEvent help(QEvent::ToolTip, at, grid.mapToGlobal(at));
         QApplication::sendEvent(&grid, &help);
-        EXPECT_EQ(grid.toolTip().toStdString(), HtmlHex(grid.cellColor(i))) << "cell " << i;
+        EXPECT_EQ(grid.toolTip().toStdString(), HtmlHex(grid.cellColor(i)) + "\n" + ColorNameText(grid.cellColor(i)))
+            << "cell " << i;
     }
 
     // The frame: hidden at start, then 22 x 19 around the clicked cell, two pixels wide.
@@ -358,7 +360,7 @@ TEST_F(PaletteViewTest, RightClickPopsUpTheEditMenuWithTheCellEntries)
     w.clickCell(2, Qt::RightButton);
 
     EXPECT_TRUE(wasEditMenu);
-    EXPECT_EQ(shownDuringPopup, (QStringList{"mnuCopydec", "mnuCopyhex", "mnuCopySpecial", "editsep2", "mnuAddto",
+    EXPECT_EQ(shownDuringPopup, (QStringList{"mnuCopydec", "mnuCopyhex", "mnuCopySpecial", "mnuCopyCss", "editsep2", "mnuAddto",
                                              "editsep3", "mnuDelCor", "mnuDelChart", "editsep1", "mnuCleanDup",
                                              "mnuCleanAll", "editsep4", "mnuViewColor"}));
     for (std::string_view name : kCellPopupShown)

@@ -1,5 +1,6 @@
 // Tests of the colour wheel frame in the real main window: the wheel and square cells, the wheel
 // type and display commands, Lock, the harmony marks, clicks and tool tips, stored settings.
+#include "core/colour/colornames.h"
 #include "shell/frmshowcolor.h"
 #include "core/colour/colorvalue.h"
 #include "support/fakeplatform.h"
@@ -506,13 +507,12 @@ TEST_F(WheelFrame, ToolTipNamesTheCellUnderThePointer)
             const QPoint at = ring->cellRect(i).center().toPoint();
             QMouseEvent move(QEvent::MouseMove, at, ring->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
             QApplication::sendEvent(ring, &move);
-            EXPECT_EQ(ring->toolTip().toStdString(), hex(ring->cellColor(i)))
-                << ring->objectName().toStdString() << " cell " << i;
+            const std::string tip = hex(ring->cellColor(i)) + "\n" + ColorNameText(ring->cellColor(i));
+            EXPECT_EQ(ring->toolTip().toStdString(), tip) << ring->objectName().toStdString() << " cell " << i;
 
             QHelpEvent help(QEvent::ToolTip, at, ring->mapToGlobal(at));
             QApplication::sendEvent(ring, &help);
-            EXPECT_EQ(QToolTip::text().toStdString(), hex(ring->cellColor(i)))
-                << ring->objectName().toStdString() << " cell " << i;
+            EXPECT_EQ(QToolTip::text().toStdString(), tip) << ring->objectName().toStdString() << " cell " << i;
         }
     }
     EXPECT_EQ(hex(wheel()->cellColor(0)), "#123456");
@@ -530,7 +530,7 @@ TEST_F(WheelFrame, StoredSettingsAreAppliedAtStart)
     const Row rows[] = {
         {nullptr, nullptr, false, false}, {"1", "0", true, false}, {"0", "1", false, true},
         {"1", "1", true, true},           {"abc", "x1", false, false}, {"1x", "", false, false},
-        {" 1 ", "2", true, false},
+        {" 1 ", "3", true, false},
     };
     for (const Row& row : rows) {
         test::FakePlatform fresh;

@@ -2,6 +2,7 @@
 #include "ui/palette/palettegrid.h"
 
 #include "widgets/colorswatch.h"
+#include "widgets/displayfilter.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -37,6 +38,16 @@ PaletteGrid::PaletteGrid(QWidget* parent) : QWidget(parent)
 }
 
 QSize PaletteGrid::sizeHint() const { return {kGridWidth + 2 * kMargin, kGridHeight + 2 * kMargin}; }
+
+void PaletteGrid::setDisplayFilter(const DisplayFilter* filter)
+{
+    if (filter_)
+        disconnect(filter_, nullptr, this, nullptr);
+    filter_ = filter;
+    if (filter_)
+        connect(filter_, &DisplayFilter::changed, this, qOverload<>(&QWidget::update));
+    update();
+}
 
 void PaletteGrid::setColors(const std::array<ColorValue, kCells>& colors)
 {
@@ -117,7 +128,7 @@ void PaletteGrid::paintEvent(QPaintEvent* event)
         if (!dirty.intersects(box))
             continue;
         painter.fillRect(box, kCellEdge);
-        painter.fillRect(box.adjusted(1, 1, -1, -1), ToQColor(colors_[slot(i)]));
+        painter.fillRect(box.adjusted(1, 1, -1, -1), PaintColor(filter_, colors_[slot(i)]));
     }
     if (selected_ >= 0 && dirty.intersects(selectionRect(selected_))) {
         const QRect frame = selectionRect(selected_);

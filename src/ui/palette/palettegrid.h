@@ -12,6 +12,8 @@
 
 namespace prismara {
 
+class DisplayFilter;
+
 class PaletteGrid : public QWidget
 {
     Q_OBJECT
@@ -26,6 +28,9 @@ public:
     static constexpr int kMargin = 2;
 
     explicit PaletteGrid(QWidget* parent);
+
+    // Paints every cell through `filter` (the colour-vision simulation); nullptr: as they are.
+    void setDisplayFilter(const DisplayFilter* filter);
 
     // All cells' colours at once; only the cells that change are repainted.
     void setColors(const std::array<ColorValue, kCells>& colors);
@@ -63,6 +68,7 @@ private:
     static std::size_t slot(int index) { return static_cast<std::size_t>(index); }
 
     std::array<ColorValue, kCells> colors_{};
+    const DisplayFilter* filter_ = nullptr;
     int selected_ = -1;
     int pressed_ = -1;
     Qt::MouseButton pressedButton_ = Qt::NoButton;

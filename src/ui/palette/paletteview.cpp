@@ -43,6 +43,7 @@ PaletteView::PaletteView(ColorHub& hub, QWidget* parent)
     cmbChart_->setObjectName("cmbChart");
     cmbChart_->setMaxVisibleItems(20);
     grid_ = new PaletteGrid(this);
+    grid_->setDisplayFilter(&hub.displayFilter());
 
     // A choice in the selector, by mouse, keys or wheel, is the selector click.
     connect(cmbChart_, &QComboBox::activated, this, [this](int position) { chartSelected(position); });

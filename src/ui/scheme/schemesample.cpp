@@ -2,10 +2,14 @@
 #include "ui/scheme/schemesample.h"
 
 #include "widgets/colorswatch.h"
+#include "widgets/displayfilter.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPolygonF>
+
+#include <algorithm>
+#include <QStyle>
 
 namespace prismara {
 
@@ -16,8 +20,8 @@ constexpr int kTableBodyRows = 2;
 constexpr int kTableColumns = 3;
 } // namespace
 
-SchemeSample::SchemeSample(const SampleGeometry& geometry, QWidget* parent)
-    : QLabel(parent), shape_(geometry.shape), outlined_(geometry.outlined)
+SchemeSample::SchemeSample(const SampleGeometry& geometry, const DisplayFilter* filter, QWidget* parent)
+    : QLabel(parent), shape_(geometry.shape), outlined_(geometry.outlined), filter_(filter)
 {
     setObjectName(QString::fromLatin1(geometry.name));
     setGeometry(geometry.rect);
@@ -30,7 +34,10 @@ SchemeSample::SchemeSample(const SampleGeometry& geometry, QWidget* parent)
     f.setBold(geometry.bold);
     f.setUnderline(geometry.underline);
     setFont(f);
-    setAutoFillBackground(shape_ == SampleShape::Area);
+    // Areas fill themselves in paintEvent, through the filter.
+    setAutoFillBackground(false);
+    if (filter_)
+        connect(filter_, &DisplayFilter::changed, this, qOverload<>(&QWidget::update));
     // A table frame lies over its table; clicks reach the table's labels beneath.
     setAttribute(Qt::WA_TransparentForMouseEvents, shape_ == SampleShape::TableGrid);
     showLook(kWhite, kBlack, kBlack, QString());
@@ -50,24 +57,39 @@ void SchemeSample::showLook(ColorValue backColor, ColorValue foreColor, ColorVal
     update();
 }
 
+QColor SchemeSample::painted(ColorValue color) const { return PaintColor(filter_, color); }
+
 QColor SchemeSample::backQColor() const { return ToQColor(back_); }
 QColor SchemeSample::foreQColor() const { return ToQColor(fore_); }
 QColor SchemeSample::borderQColor() const { return ToQColor(border_); }
 
 void SchemeSample::paintEvent(QPaintEvent* event)
 {
+    Q_UNUSED(event);
+    QPainter p(this);
     if (shape_ == SampleShape::Area) {
-        QLabel::paintEvent(event);
+        // What QLabel paints, in the painted colours: the area, then the caption inside the
+        // indent on the sides it is aligned to.
+        p.fillRect(rect(), painted(back_));
+        if (!text().isEmpty()) {
+            QRect box = contentsRect();
+            const int in = std::max(indent(), 0);
+            const Qt::Alignment align = alignment();
+            box.adjust(align & Qt::AlignLeft ? in : 0, align & Qt::AlignTop ? in : 0,
+                       align & Qt::AlignRight ? -in : 0, align & Qt::AlignBottom ? -in : 0);
+            QPalette pal = palette();
+            pal.setColor(QPalette::WindowText, painted(fore_));
+            const int flags = static_cast<int>(align) | (wordWrap() ? Qt::TextWordWrap : 0);
+            style()->drawItemText(&p, box, flags, pal, isEnabled(), text(), QPalette::WindowText);
+        }
         if (outlined_) {
-            QPainter edge(this);
-            edge.setPen(QColor(0, 0, 0, 70));
-            edge.drawRect(rect().adjusted(0, 0, -1, -1));
+            p.setPen(QColor(0, 0, 0, 70));
+            p.drawRect(rect().adjusted(0, 0, -1, -1));
         }
         return;
     }
-    QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    const QColor fill = ToQColor(back_);
+    const QColor fill = painted(back_);
     const QRectF r = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
     p.setPen(QPen(fill.darker(135), 1.2));
     p.setBrush(fill);
@@ -84,7 +106,7 @@ void SchemeSample::paintEvent(QPaintEvent* event)
         break;
     case SampleShape::TableGrid: {
         p.setRenderHint(QPainter::Antialiasing, false);
-        const QColor line = ToQColor(border_);
+        const QColor line = painted(border_);
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(line, 2));
         p.drawRect(QRect(rect()).adjusted(1, 1, -1, -1));

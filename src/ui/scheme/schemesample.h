@@ -9,9 +9,13 @@
 
 namespace prismara {
 
+class DisplayFilter;
+
 // A label whose BackColor, ForeColor and BorderColor are the sample's colours. Areas paint as a
 // filled label with their caption; shapes paint a figure filled with the BackColor on the page;
-// table frames paint border and cell lines in the BorderColor and let clicks through.
+// table frames paint border and cell lines in the BorderColor and let clicks through. Every colour
+// is painted through the display filter (the colour-vision simulation) when there is one; the
+// colour properties stay the sample's own colours.
 class SchemeSample : public QLabel
 {
     Q_OBJECT
@@ -19,7 +23,7 @@ class SchemeSample : public QLabel
     Q_PROPERTY(QColor ForeColor READ foreQColor)
     Q_PROPERTY(QColor BorderColor READ borderQColor)
 public:
-    SchemeSample(const SampleGeometry& geometry, QWidget* parent);
+    SchemeSample(const SampleGeometry& geometry, const DisplayFilter* filter, QWidget* parent);
 
     // Shows the sample's colours and caption.
     void showLook(ColorValue backColor, ColorValue foreColor, ColorValue borderColor, const QString& caption);
@@ -45,8 +49,11 @@ private:
     QColor foreQColor() const;
     QColor borderQColor() const;
 
+    QColor painted(ColorValue color) const;
+
     SampleShape shape_;
     bool outlined_;
+    const DisplayFilter* filter_;
     ColorValue back_ = kWhite;
     ColorValue fore_ = kBlack;
     ColorValue border_ = kBlack;

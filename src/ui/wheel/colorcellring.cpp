@@ -2,6 +2,7 @@
 #include "ui/wheel/colorcellring.h"
 
 #include "widgets/colorswatch.h"
+#include "widgets/displayfilter.h"
 #include "platform/qtconvert.h"
 
 #include <QHelpEvent>
@@ -49,6 +50,16 @@ void ColorCellRing::layOut(const std::array<QRectF, kWheelCells>& cells,
         cells_[slot(i)] = cells[slot(i)].translated(-origin);
         markers_[slot(i)] = markers[slot(i)].translated(-origin);
     }
+    update();
+}
+
+void ColorCellRing::setDisplayFilter(const DisplayFilter* filter)
+{
+    if (filter_)
+        disconnect(filter_, nullptr, this, nullptr);
+    filter_ = filter;
+    if (filter_)
+        connect(filter_, &DisplayFilter::changed, this, qOverload<>(&QWidget::update));
     update();
 }
 
@@ -103,7 +114,7 @@ int ColorCellRing::cellAt(QPointF pos) const
 QString ColorCellRing::toolTipAt(QPointF pos) const
 {
     const int cell = cellAt(pos);
-    return cell < 0 ? QString() : ToQString(HtmlHex(colors_[slot(cell)]));
+    return cell < 0 ? QString() : ColorToolTip(colors_[slot(cell)]);
 }
 
 bool ColorCellRing::event(QEvent* event)
@@ -136,7 +147,7 @@ void ColorCellRing::paintEvent(QPaintEvent*)
         }
     };
     for (int i = 0; i < kWheelCells; ++i) {
-        const QColor fill = ToQColor(colors_[slot(i)]);
+        const QColor fill = PaintColor(filter_, colors_[slot(i)]);
         draw(cells_[slot(i)], fill, darkened(fill, kCellEdge));
     }
     // Markers after the cells: on the square they sit inside their cells.

@@ -12,6 +12,8 @@
 
 namespace prismara {
 
+class DisplayFilter;
+
 class ColorCellRing : public QWidget
 {
     Q_OBJECT
@@ -24,6 +26,9 @@ public:
     // Places cells and markers; rectangles in pixels of the parent. The widget takes the
     // smallest pixel rectangle that holds them all.
     void layOut(const std::array<QRectF, kWheelCells>& cells, const std::array<QRectF, kWheelCells>& markers);
+
+    // Paints every cell through `filter` (the colour-vision simulation); nullptr: as they are.
+    void setDisplayFilter(const DisplayFilter* filter);
 
     void setColors(const std::array<ColorValue, kWheelCells>& colors);
     ColorValue cellColor(int index) const;
@@ -57,6 +62,7 @@ private:
     QString toolTipAt(QPointF pos) const;
 
     Shape shape_;
+    const DisplayFilter* filter_ = nullptr;
     std::array<QRectF, kWheelCells> cells_{};
     std::array<QRectF, kWheelCells> markers_{};
     std::array<ColorValue, kWheelCells> colors_{};
