@@ -10,6 +10,7 @@
 #include "ui/wheel/colorcellring.h"
 #include "core/wheel/harmony.h"
 #include "core/wheel/wheelcolors.h"
+#include "widgets/displayfilter.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -24,7 +25,8 @@ constexpr QSize kFrameSize(122, 168);            // 1830 x 2520
 constexpr QRect kLockBox(36, 15, 63, 17);        // left 540, top 225, width 945
 constexpr QRect kHarmonyList(3, 139, 115, 21);   // left 45, top 2085, width 1725
 
-// Per wheel type: the menu entry that chooses it and the frame's caption while it is shown.
+// Per wheel type, in the order of its number: the menu entry that chooses it and the frame's
+// caption while it is shown.
 struct WheelTypeInfo {
     const char* action;
     const char* caption;
@@ -32,7 +34,10 @@ struct WheelTypeInfo {
 constexpr WheelTypeInfo kWheelTypes[] = {
     {"mnuRGBWheel", "RGB Color Wheel"},
     {"mnuRYBWheel", "RYB Color Wheel"},
+    {"mnuOKLCHWheel", "OKLCH Color Wheel"},
 };
+constexpr int kWheelTypeCount = static_cast<int>(std::size(kWheelTypes));
+static_assert(kWheelTypeCount - 1 == kOklchWheel);
 
 // Cells 3 and 9 belong to no harmony; their markers stay hidden.
 bool neverMarked(int cell) { return cell == 3 || cell == 9; }
@@ -53,10 +58,10 @@ std::array<QRectF, kWheelCells> inPixels(const CellBoxes& boxes)
 ColorWheelFrame::ColorWheelFrame(ColorHub& hub, QWidget* parent)
     : QGroupBox(kWheelTypes[kRgbWheel].caption, parent),
       hub_(hub),
-      mnuRGBWheel_(hub.action(kWheelTypes[kRgbWheel].action)),
-      mnuRYBWheel_(hub.action(kWheelTypes[kRybWheel].action)),
       mnuColorSquare_(hub.action("mnuColorSquare"))
 {
+    for (int type = 0; type < kWheelTypeCount; ++type)
+        mnuWheel_[static_cast<std::size_t>(type)] = hub.action(kWheelTypes[type].action);
     setObjectName("fraColorWheel");
     setFixedSize(kFrameSize);
     // The caption sits in the top edge of the frame, so the designed places of the controls,
@@ -68,6 +73,8 @@ ColorWheelFrame::ColorWheelFrame(ColorHub& hub, QWidget* parent)
     lblColorSquare_ = new ColorCellRing(ColorCellRing::Shape::Square, "lblColorSquare", this);
     shpColorWheel_->hide();
     lblColorSquare_->hide();
+    shpColorWheel_->setDisplayFilter(&hub.displayFilter());
+    lblColorSquare_->setDisplayFilter(&hub.displayFilter());
 
     chkLock_ = new QCheckBox("Lock", this);
     chkLock_->setObjectName("chkLock");
@@ -87,10 +94,9 @@ ColorWheelFrame::ColorWheelFrame(ColorHub& hub, QWidget* parent)
 
     for (ColorCellRing* cells : {shpColorWheel_, lblColorSquare_})
         connect(cells, &ColorCellRing::cellClicked, this, [this, cells](int index) { cellClicked(cells, index); });
-    if (mnuRGBWheel_)
-        connect(mnuRGBWheel_, &QAction::triggered, this, [this](bool checked) { chooseWheelType(kRgbWheel, checked); });
-    if (mnuRYBWheel_)
-        connect(mnuRYBWheel_, &QAction::triggered, this, [this](bool checked) { chooseWheelType(kRybWheel, checked); });
+    for (int type = 0; type < kWheelTypeCount; ++type)
+        if (QAction* entry = mnuWheel_[static_cast<std::size_t>(type)])
+            connect(entry, &QAction::triggered, this, [this, type](bool checked) { chooseWheelType(type, checked); });
     if (mnuColorSquare_)
         connect(mnuColorSquare_, &QAction::triggered, this, [this](bool checked) { switchDisplay(checked); });
 }
@@ -123,8 +129,10 @@ void ColorWheelFrame::selectHarmony(int index)
 
 void ColorWheelFrame::applyStoredWheelType()
 {
-    const int type = Settings(hub_.platform()).number(Setting::ColorWheelType) == kRybWheel ? kRybWheel : kRgbWheel;
-    if (QAction* command = type == kRybWheel ? mnuRYBWheel_ : mnuRGBWheel_)
+    // Any number that names no wheel type is the RGB wheel.
+    const auto stored = Settings(hub_.platform()).number(Setting::ColorWheelType);
+    const int type = stored && *stored > 0 && *stored < kWheelTypeCount ? *stored : kRgbWheel;
+    if (QAction* command = mnuWheel_[static_cast<std::size_t>(type)])
         command->trigger();
 }
 
@@ -139,20 +147,23 @@ bool ColorWheelFrame::locked() const { return chkLock_->isChecked(); }
 
 int ColorWheelFrame::wheelType() const
 {
-    return mnuRGBWheel_ && mnuRGBWheel_->isChecked() ? kRgbWheel : kRybWheel;
+    for (int type = 0; type < kWheelTypeCount; ++type)
+        if (QAction* entry = mnuWheel_[static_cast<std::size_t>(type)]; entry && entry->isChecked())
+            return type;
+    return kRgbWheel;
 }
 
 void ColorWheelFrame::chooseWheelType(int type, bool checkedNow)
 {
-    QAction* chosen = type == kRgbWheel ? mnuRGBWheel_ : mnuRYBWheel_;
-    QAction* other = type == kRgbWheel ? mnuRYBWheel_ : mnuRGBWheel_;
     // The entry flipped its own check mark. Unchecked now means it was the chosen type already:
     // put the mark back and change nothing.
     if (!checkedNow) {
-        chosen->setChecked(true);
+        mnuWheel_[static_cast<std::size_t>(type)]->setChecked(true);
         return;
     }
-    other->setChecked(false);
+    for (int other = 0; other < kWheelTypeCount; ++other)
+        if (QAction* entry = mnuWheel_[static_cast<std::size_t>(other)]; entry && other != type)
+            entry->setChecked(false);
     // From cell 0, so a locked wheel keeps its base colour.
     GetWheel(shpColorWheel_->cellColor(0), type);
     setTitle(kWheelTypes[type].caption);

@@ -6,6 +6,8 @@
 
 #include <QGroupBox>
 
+#include <array>
+
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -29,11 +31,13 @@ public:
     void selectHarmony(int index);
     void applyStoredWheelType();
 
-    // Rebuilds the twelve cells of both forms from `color` (0 = RGB wheel, 1 = RYB wheel).
+    // Rebuilds the twelve cells of both forms from `color` (0 = RGB wheel, 1 = RYB wheel,
+    // 2 = OKLCH wheel).
     void GetWheel(ColorValue color, int colorwheeltype);
 
     bool locked() const;
-    // 0 while "RGB Color Wheel" is checked, else 1.
+    // The type whose menu entry is checked: 0 "RGB Color Wheel", 1 "RYB Color Wheel",
+    // 2 "OKLCH Color Wheel".
     int wheelType() const;
 
     ColorCellRing* wheelCells() const { return shpColorWheel_; }
@@ -48,8 +52,7 @@ private:
     void cellClicked(ColorCellRing* cells, int index);
 
     ColorHub& hub_;
-    QAction* mnuRGBWheel_;
-    QAction* mnuRYBWheel_;
+    std::array<QAction*, 3> mnuWheel_{}; // mnuRGBWheel, mnuRYBWheel, mnuOKLCHWheel
     QAction* mnuColorSquare_;
     ColorCellRing* shpColorWheel_;
     ColorCellRing* lblColorSquare_;
