@@ -4,6 +4,8 @@
 #include "platform/platform.h"
 #include "platform/qtconvert.h"
 #include "core/scheme/schemecode.h"
+#include "core/scheme/schemecontrast.h"
+#include "core/scheme/schemestyles.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -55,6 +57,10 @@ FrmCss::FrmCss(const SchemeState& state, QWidget* parent) : QDialog(parent), sta
     txtic_->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtec_ = codeBox("txtec", 5, this);
     txtec_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // One line per pair of the Web Links Color style, under a heading and the column heads.
+    txtcontrast_ = codeBox("txtcontrast",
+                           static_cast<int>(SchemeStyles::style(SchemeStyles::kWebLinks).contrastPairs.size()) + 2, this);
+    txtcontrast_->setLineWrapMode(QPlainTextEdit::NoWrap);
     auto* exit = new QPushButton("Exit", this);
     exit->setObjectName("cmdexit");
     exit->setDefault(true);
@@ -71,11 +77,14 @@ FrmCss::FrmCss(const SchemeState& state, QWidget* parent) : QDialog(parent), sta
     layout->addWidget(caption("lblec", "External CSS", txtec_, this));
     layout->addWidget(txtec_);
     layout->addSpacing(6);
+    layout->addWidget(caption("lblcontrast", "Contrast", txtcontrast_, this));
+    layout->addWidget(txtcontrast_);
+    layout->addSpacing(6);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(exit);
     layout->addLayout(buttons);
-    resize(560, sizeHint().height());
+    resize(640, sizeHint().height());
 
     ShowHtml();
 }
@@ -86,11 +95,13 @@ void FrmCss::ShowHtml()
     txthtml_->setPlainText(shown(code.html));
     txtec_->setPlainText(shown(code.externalCss));
     txtic_->setPlainText(shown(code.inlineCss));
+    txtcontrast_->setPlainText(shown(ContrastReport(state_, SchemeStyles::kWebLinks)));
 }
 
 QString FrmCss::htmlText() const { return copied(txthtml_); }
 QString FrmCss::inlineCssText() const { return copied(txtic_); }
 QString FrmCss::externalCssText() const { return copied(txtec_); }
+QString FrmCss::contrastText() const { return copied(txtcontrast_); }
 
 void FrmCss::showCode(Platform& platform, const SchemeState& state, QWidget* parent)
 {

@@ -10,12 +10,14 @@
 #include "core/scheme/schemefiles.h"
 #include "ui/scheme/schemepanel.h"
 #include "core/scheme/schemestyles.h"
+#include "widgets/displayfilter.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFocusEvent>
 #include <QFrame>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QPainter>
@@ -60,7 +62,20 @@ QIcon schemeToolbarIcon(const QString& tag)
     pix.fill(Qt::transparent);
     QPainter p(&pix);
     p.setRenderHint(QPainter::Antialiasing);
-    if (tag == "SaveScheme") {
+    if (tag.startsWith("FixContrast")) {
+        // Dark and light halves with the level on them.
+        p.setPen(QPen(QColor(60, 60, 60), 1));
+        p.setBrush(QColor(250, 250, 250));
+        p.drawRoundedRect(QRectF(1.5, 3.5, 17, 13), 2, 2);
+        p.fillRect(QRectF(2, 4, 8, 12), QColor(25, 25, 25));
+        QFont f = p.font();
+        f.setPixelSize(tag.endsWith("AAA") ? 6 : 8);
+        f.setBold(true);
+        p.setFont(f);
+        const QString level = tag.endsWith("AAA") ? "AAA" : "AA";
+        p.setPen(QColor(200, 30, 30));
+        p.drawText(QRectF(1, 3, 18, 14), Qt::AlignCenter, level);
+    } else if (tag == "SaveScheme") {
         // A diskette with a colour-striped label.
         QPainterPath body;
         body.moveTo(2.5, 2.5);
@@ -129,16 +144,18 @@ void SchemeDesigner::buildTabs()
     tabColor_->raise();
 
     for (std::size_t style = 0; style < SchemeStyles::all().size(); ++style) {
-        auto* panel = new SchemePanel(style, this);
+        auto* panel = new SchemePanel(style, &hub_.displayFilter(), this);
         panel->move(kPanels);
         connect(panel, &SchemePanel::samplePicked, this,
                 [this, panel](const QString& sample) { samplePicked(panel, sample); });
         connect(panel, &SchemePanel::popupRequested, this, [this, panel](const QPoint& globalPos) {
             showPopup(SchemeStyles::style(panel->style()).fullPopupMenu, globalPos);
         });
+        connect(panel, &SchemePanel::elementSelected, this, [this] { updateFixCommands(); });
         panels_.push_back(panel);
     }
     connect(tabColor_, &QTabBar::currentChanged, this, [this] { switchStyle(); });
+    connect(&hub_.displayFilter(), &DisplayFilter::changed, this, [this] { updateVisionWarning(); });
 }
 
 void SchemeDesigner::buildSchemeCommands()
@@ -157,8 +174,20 @@ void SchemeDesigner::buildSchemeCommands()
         const char* tag;
         const char* toolTip;
     };
-    const Button buttons[] = {{"SaveScheme", "Save Current Color Scheme"}, {"DelScheme", "Delete Selected Color Scheme"}};
+    const Button buttons[] = {
+        {"SaveScheme", "Save Current Color Scheme"},
+        {"DelScheme", "Delete Selected Color Scheme"},
+        {"", ""},
+        {"FixContrastAA", "Fix Contrast (AA): move the selected element's lightness until its text reads at "
+                          "4.5:1 (shapes 3:1)"},
+        {"FixContrastAAA", "Fix Contrast (AAA): move the selected element's lightness until its text reads at "
+                           "7:1 (shapes 3:1)"},
+    };
     for (const Button& b : buttons) {
+        if (!*b.tag) {
+            tlbColorScheme_->addSeparator()->setObjectName("schemesep1");
+            continue;
+        }
         QAction* a = tlbColorScheme_->addAction(schemeToolbarIcon(b.tag), QString());
         a->setObjectName(b.tag);
         a->setProperty("toolbarTag", QString::fromLatin1(b.tag));
@@ -171,12 +200,18 @@ void SchemeDesigner::buildSchemeCommands()
     }
     saveButton_ = tlbColorScheme_->actions().at(0);
     deleteButton_ = tlbColorScheme_->actions().at(1);
+    fixAaButton_ = tlbColorScheme_->actions().at(3);
+    fixAaaButton_ = tlbColorScheme_->actions().at(4);
     connect(tlbColorScheme_, &QToolBar::actionTriggered, this, [this](QAction* button) {
         const QString tag = button->property("toolbarTag").toString();
         if (tag == "SaveScheme")
             SaveColorScheme();
         else if (tag == "DelScheme")
             deleteRememberedScheme();
+        else if (tag == "FixContrastAA")
+            fixContrast(ContrastLevel::AA);
+        else if (tag == "FixContrastAAA")
+            fixContrast(ContrastLevel::AAA);
     });
 
     lstCorset_ = new QListWidget(this);
@@ -198,7 +233,16 @@ void SchemeDesigner::buildSchemeCommands()
     chkPause_->setGeometry(kLockBox.left(), kLockBox.top(), chkPause_->sizeHint().width(), kLockBox.height());
     connect(chkPause_, &QCheckBox::toggled, this, [this](bool checked) { lock(checked); });
 
+    // Beside the Lock box, while the simulation makes colours of the scheme look alike.
+    lblVisionWarning_ = new QLabel(this);
+    lblVisionWarning_->setObjectName("lblVisionWarning");
+    const int warningLeft = chkPause_->geometry().right() + 6;
+    lblVisionWarning_->setGeometry(warningLeft, kLockBox.top(), kLockBox.right() + 1 - warningLeft, kLockBox.height());
+    lblVisionWarning_->setStyleSheet("QLabel { background: #7a1fa2; color: white; border-radius: 3px; padding: 0px 3px; }");
+    lblVisionWarning_->hide();
+
     setDeleteEnabled(false);
+    updateFixCommands();
 }
 
 void SchemeDesigner::wirePopup()
@@ -280,7 +324,59 @@ void SchemeDesigner::lock(bool locked)
         panel->setOptionsEnabled(!locked);
 }
 
-void SchemeDesigner::refresh(std::size_t style) { panels_.at(style)->showLooks(state_); }
+void SchemeDesigner::refresh(std::size_t style)
+{
+    panels_.at(style)->showLooks(state_);
+    if (style == visibleStyle())
+        updateVisionWarning();
+}
+
+void SchemeDesigner::updateFixCommands()
+{
+    if (!fixAaButton_)
+        return;
+    const std::size_t style = visibleStyle();
+    const auto element = panels_[style]->selectedElement();
+    const bool enabled = element && ElementHasPairs(style, *element);
+    fixAaButton_->setEnabled(enabled);
+    fixAaaButton_->setEnabled(enabled);
+}
+
+void SchemeDesigner::updateVisionWarning()
+{
+    if (!lblVisionWarning_)
+        return;
+    const std::optional<Deficiency> deficiency = hub_.displayFilter().deficiency();
+    const std::size_t style = visibleStyle();
+    const std::vector<SchemeConfusion> confusions =
+        deficiency ? SchemeConfusions(state_, style, *deficiency) : std::vector<SchemeConfusion>{};
+    lblVisionWarning_->setVisible(!confusions.empty());
+    if (confusions.empty())
+        return;
+    const QString what = confusions.size() == 1 ? QString("Look alike") : QString("%1 pairs alike").arg(confusions.size());
+    lblVisionWarning_->setText(QString::fromUtf8("\u26A0 ") + what);
+    lblVisionWarning_->setToolTip(ToQString(ConfusionText(SchemeStyles::style(style), confusions, *deficiency)));
+}
+
+void SchemeDesigner::fixContrast(ContrastLevel level)
+{
+    const std::size_t style = visibleStyle();
+    const auto element = panels_[style]->selectedElement();
+    if (!element || !ElementHasPairs(style, *element))
+        return;
+    const std::optional<ColorValue> fixed = FixElementContrast(state_, style, *element, level);
+    if (!fixed) {
+        const SchemeElement& e = SchemeStyles::style(style).elements[*element];
+        hub_.platform().showError(hub_.mainWindow(), "Fix Contrast",
+                                  QString("No lightness of %1 reads at %2 against the colors around it.")
+                                      .arg(ToQString(ElementLabel(e)), level == ContrastLevel::AA ? "AA" : "AAA"));
+        return;
+    }
+    state_.applyColor(style, *element, *fixed);
+    refresh(style);
+    // The fixed colour is the current colour, as if picked from the sample.
+    hub_.CurrentColorChanged(*fixed, WriteRecent::Yes);
+}
 
 SchemeFiles SchemeDesigner::filesOf(std::size_t style) const
 {
@@ -293,6 +389,8 @@ void SchemeDesigner::switchStyle()
     fillList(style);
     for (std::size_t i = 0; i < panels_.size(); ++i)
         panels_[i]->setVisible(i == style);
+    updateFixCommands();
+    updateVisionWarning();
 }
 
 void SchemeDesigner::fillList(std::size_t style)

@@ -1,10 +1,14 @@
 // schemedesigner.h - the web colour scheme designer: style tabs, mock-up panels, saved schemes.
 //
 // The designer owns the colours of every sample (a SchemeState); the panels only mirror them.
-// The visible style is always the one whose tab caption is selected in tabColor.
+// The visible style is always the one whose tab caption is selected in tabColor. Its scheme
+// toolbar also holds "Fix Contrast" for AA and AAA (FixContrastAA, FixContrastAAA), and beside
+// the Lock box lblVisionWarning tells when, under the colour-vision simulation, colours of the
+// visible scheme look alike.
 #pragma once
 
 #include "core/colour/colorvalue.h"
+#include "core/scheme/schemecontrast.h"
 #include "core/scheme/schemestate.h"
 
 #include <QWidget>
@@ -14,6 +18,7 @@
 
 class QAction;
 class QCheckBox;
+class QLabel;
 class QListWidget;
 class QMenu;
 class QPushButton;
@@ -52,6 +57,9 @@ public:
     // Scheme commands (pop-up menu and scheme toolbar).
     void SaveColorScheme();
     void deleteRememberedScheme();
+    // Moves the selected element's OKLCH lightness by the least amount with which every contrast
+    // pair it takes part in meets `level`; the fixed colour becomes the current colour.
+    void fixContrast(ContrastLevel level);
 
     const SchemeState& state() const { return state_; }
     // The style on view, by its tab caption.
@@ -74,6 +82,8 @@ private:
     void setDeleteEnabled(bool enabled);
     void lock(bool locked);
     void refresh(std::size_t style);
+    void updateFixCommands();
+    void updateVisionWarning();
     void reloadList(std::size_t style);
     void reportFailure(const QString& title, const QString& what, const SchemeFileResult& result);
     SchemeFiles filesOf(std::size_t style) const;
@@ -87,6 +97,9 @@ private:
     QToolBar* tlbColorScheme_ = nullptr;
     QAction* saveButton_ = nullptr;
     QAction* deleteButton_ = nullptr;
+    QAction* fixAaButton_ = nullptr;
+    QAction* fixAaaButton_ = nullptr;
+    QLabel* lblVisionWarning_ = nullptr;
     QListWidget* lstCorset_ = nullptr;
     QPushButton* cmdDelItem_ = nullptr;
     QCheckBox* chkPause_ = nullptr;

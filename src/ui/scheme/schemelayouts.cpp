@@ -23,7 +23,13 @@ PanelLayout webLinks()
                 {.name = "lblvl", .rect = {10, 94, 213, 18}, .underline = true},
                 {.name = "lblal", .rect = {10, 118, 213, 18}, .underline = true},
                 {.name = "lblhl", .rect = {10, 142, 213, 18}, .underline = true},
-            }};
+            },
+            // At the right end of each line.
+            {{"Text", {223, 21}},
+             {"NormalLink", {223, 79}},
+             {"VisitedLink", {223, 103}},
+             {"ActiveLink", {223, 127}},
+             {"HoverLink", {223, 151}}}};
 }
 
 // Header bar, navigation column with two links, content area, footer bar.
@@ -40,8 +46,14 @@ PanelLayout pageLayout()
                 {.name = "lblSideLink2", .rect = {4, 76, 59, 30}, .pointSize = 7.5, .underline = true, .alignment = kTopLeft, .wrap = true},
                 {.name = "lblContent", .rect = {72, 38, 84, 20}, .pointSize = 10, .bold = true},
                 {.name = "lblContentText", .rect = {72, 62, 84, 34}, .alignment = kTopLeft, .wrap = true},
-                {.name = "lblFootText", .rect = {4, 157, 153, 18}, .pointSize = 7, .alignment = kCentred},
-            }};
+                // At the left, so that the contrast mark has the bar's right end.
+                {.name = "lblFootText", .rect = {4, 157, 153, 18}, .pointSize = 7},
+            },
+            // Header and footer at the bar's right end; sidebar and content at their foot.
+            {{"HeaderText", {157, 16}},
+             {"NavLinks", {63, 143}},
+             {"ContentText", {157, 143}},
+             {"FooterText", {159, 166}}}};
 }
 
 // Three bordered tables, each with a caption row.
@@ -58,6 +70,10 @@ PanelLayout htmlTables()
             {.name = texts[t], .rect = {table.left() + 6, table.top() + 2, table.width() - 12, 15}, .bold = true});
         layout.samples.push_back({.name = frames[t], .rect = table, .shape = SampleShape::TableGrid});
     }
+    // In each table's caption row, at its right end.
+    const char* pairs[] = {"Table1", "Table2", "Table3"};
+    for (int t = 0; t < 3; ++t)
+        layout.badges.push_back({pairs[t], {178, 6 + t * 58 + 10}});
     return layout;
 }
 
@@ -70,7 +86,9 @@ PanelLayout backgroundText()
                 {.name = "lblBack2", .rect = {109, 10, 92, 159}, .bold = true, .alignment = kTopLeft, .indent = 5, .outlined = true},
                 {.name = "lblBackText1", .rect = {12, 80, 84, 20}, .pointSize = 9, .alignment = kCentred},
                 {.name = "lblBackText2", .rect = {113, 80, 84, 20}, .pointSize = 9, .alignment = kCentred},
-            }};
+            },
+            // Under each line of text.
+            {{"BackText1", {96, 114}}, {"BackText2", {197, 114}}}};
 }
 
 // A circle, a rounded rectangle and a diamond.
@@ -81,7 +99,9 @@ PanelLayout shapes()
                 {.name = "lblShape1", .rect = {8, 50, 76, 76}, .shape = SampleShape::Circle},
                 {.name = "lblshape2", .rect = {90, 50, 76, 76}, .shape = SampleShape::RoundedBox},
                 {.name = "lblshape3", .rect = {172, 50, 76, 76}, .shape = SampleShape::Diamond},
-            }};
+            },
+            // Under each shape.
+            {{"Shape1", {84, 140}}, {"Shape2", {166, 140}}, {"Shape3", {248, 140}}}};
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 // later rows lie on top of earlier ones, so the page areas come first and their texts after.
 #pragma once
 
+#include <QPoint>
 #include <QRect>
 #include <QString>
 
@@ -37,11 +38,20 @@ struct SampleGeometry
     bool outlined = false;            // a faint edge marks the area on a page of one colour
 };
 
+// Where the contrast mark of a pair (core/scheme/schemestyles.h) sits on the page: its right
+// edge at x, its middle at y (page content coordinates).
+struct BadgePlace
+{
+    const char* pair;
+    QPoint rightCentre;
+};
+
 struct PanelLayout
 {
     int optionsWidth;                 // width of the option-button frame at the panel's right
                                       // (the page content is 333 - optionsWidth by 179 pixels)
     std::vector<SampleGeometry> samples;
+    std::vector<BadgePlace> badges{}; // one per contrast pair of the style
 };
 
 class SchemeLayouts

@@ -1,10 +1,12 @@
 // schemepanel.cpp - one web-scheme style's panel, built from the style table and its layout.
 #include "ui/scheme/schemepanel.h"
-#include "platform/qtconvert.h"
 
+#include "core/scheme/schemecontrast.h"
+#include "core/scheme/schemestyles.h"
+#include "platform/qtconvert.h"
 #include "ui/scheme/schemelayouts.h"
 #include "ui/scheme/schemesample.h"
-#include "core/scheme/schemestyles.h"
+#include "widgets/displayfilter.h"
 
 #include <QButtonGroup>
 #include <QFrame>
@@ -12,6 +14,7 @@
 #include <QPainter>
 #include <QRadioButton>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QVBoxLayout>
 
 #include <map>
@@ -22,10 +25,28 @@ namespace {
 constexpr int kMargin = 3;
 constexpr int kGap = 4;
 constexpr int kPageBar = 12;   // the browser bar above the page content
+// A flagged button: a pale red band behind it and dark red text. It changes no size, so the
+// captions keep their places.
+void showFlag(QRadioButton* button, bool fails)
+{
+    button->setProperty("contrastFails", fails);
+    button->setAccessibleDescription(fails ? "Takes part in a pair that fails WCAG AA contrast" : QString());
+    button->setAutoFillBackground(fails);
+    if (!fails) {
+        button->setPalette(QPalette());
+        return;
+    }
+    QPalette pal = button->palette();
+    // A button fills its background in its Button colour.
+    pal.setColor(QPalette::Window, QColor(248, 205, 205));
+    pal.setColor(QPalette::Button, QColor(248, 205, 205));
+    pal.setColor(QPalette::WindowText, QColor(140, 0, 0));
+    button->setPalette(pal);
+}
 } // namespace
 
-SchemePanel::SchemePanel(std::size_t style, QWidget* parent)
-    : QWidget(parent), style_(style), group_(new QButtonGroup(this))
+SchemePanel::SchemePanel(std::size_t style, const DisplayFilter* filter, QWidget* parent)
+    : QWidget(parent), style_(style), filter_(filter), group_(new QButtonGroup(this))
 {
     const SchemeStyle& table = SchemeStyles::style(style_);
     setObjectName(ToQString(table.panel));
@@ -33,6 +54,13 @@ SchemePanel::SchemePanel(std::size_t style, QWidget* parent)
     group_->setExclusive(true);
     buildOptions();
     buildSamples();
+    connect(group_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked)
+            emit elementSelected();
+    });
+    // The page's address bar says when the page is simulated.
+    if (filter_)
+        connect(filter_, &DisplayFilter::changed, this, qOverload<>(&QWidget::update));
 }
 
 QRect SchemePanel::pageRect() const
@@ -79,6 +107,7 @@ void SchemePanel::buildOptions()
         }
         auto* button = new QRadioButton(ToQString(element.caption), owner);
         button->setObjectName(ToQString(element.optionName));
+        button->setProperty("contrastFails", false);
         if (!element.toolTip.empty())
             button->setToolTip(ToQString(element.toolTip));
         into->addWidget(button);
@@ -113,7 +142,7 @@ void SchemePanel::buildSamples()
             return;
         SampleGeometry at = row;
         at.rect.translate(origin);
-        auto* sample = new SchemeSample(at, holder);
+        auto* sample = new SchemeSample(at, filter_, holder);
         samples_[*index] = sample;
         connect(sample, &SchemeSample::released, this,
                 [this, sample](Qt::MouseButton button, const QPoint& globalPos) { sampleReleased(sample, button, globalPos); });
@@ -128,6 +157,31 @@ void SchemePanel::buildSamples()
             place(hidden);
             samples_[i]->hide();
         }
+    }
+    buildBadges(holder, origin);
+}
+
+void SchemePanel::buildBadges(QWidget* holder, QPoint origin)
+{
+    const SchemeStyle& table = SchemeStyles::style(style_);
+    const PanelLayout& layout = SchemeLayouts::forPanel(table.panel);
+    QFont small = font();
+    small.setPointSizeF(6.5);
+    small.setBold(true);
+    for (const ContrastPair& pair : table.contrastPairs) {
+        auto* badge = new QLabel(holder);
+        badge->setObjectName(ToQString("lblContrast" + pair.name));
+        badge->setFont(small);
+        badge->setAlignment(Qt::AlignCenter);
+        // A mark on the page: the samples beneath take the clicks.
+        badge->setAttribute(Qt::WA_TransparentForMouseEvents);
+        badge->hide();
+        for (const BadgePlace& place : layout.badges)
+            if (pair.name == place.pair) {
+                badge->setProperty("rightCentre", place.rightCentre + origin);
+                badge->show();
+            }
+        badges_.push_back(badge);
     }
 }
 
@@ -158,6 +212,29 @@ void SchemePanel::showLooks(const SchemeState& state)
     for (std::size_t i = 0; i < samples_.size() && i < looks.size(); ++i) {
         const SampleLook& look = looks[i];
         samples_[i]->showLook(look.backColor, look.foreColor, look.borderColor, ToQString(look.caption));
+    }
+    showContrast(state);
+}
+
+void SchemePanel::showContrast(const SchemeState& state)
+{
+    const std::vector<PairContrast> pairs = SchemeContrast(state, style_);
+    for (std::size_t i = 0; i < pairs.size() && i < badges_.size(); ++i) {
+        const PairContrast& c = pairs[i];
+        QLabel* badge = badges_[i];
+        badge->setText(ToQString(RatioText(c.ratio, 1) + " " + ContrastMark(c)));
+        badge->setProperty("passes", c.passesAA);
+        badge->setStyleSheet(c.passesAA ? "QLabel { background: #1e6b34; color: white; border-radius: 3px; padding: 0px 3px; }"
+                                        : "QLabel { background: #b3141e; color: white; border-radius: 3px; padding: 0px 3px; }");
+        badge->adjustSize();
+        const QPoint at = badge->property("rightCentre").toPoint();
+        badge->move(at.x() - badge->width(), at.y() - badge->height() / 2);
+        badge->raise();
+    }
+    const std::vector<bool> failing = FailingElements(state, style_);
+    for (std::size_t i = 0; i < options_.size() && i < failing.size(); ++i) {
+        if (options_[i]->property("contrastFails").toBool() != failing[i])
+            showFlag(options_[i], failing[i]);
     }
 }
 
@@ -203,7 +280,19 @@ void SchemePanel::paintEvent(QPaintEvent*)
     }
     p.setPen(QColor(175, 175, 175));
     p.setBrush(Qt::white);
-    p.drawRoundedRect(QRectF(bar.left() + 28.5, bar.top() + 2.5, bar.width() - 35, bar.height() - 5), 2, 2);
+    const QRectF address(bar.left() + 28.5, bar.top() + 2.5, bar.width() - 35, bar.height() - 5);
+    p.drawRoundedRect(address, 2, 2);
+    // A simulated page says so where a browser shows where it is.
+    if (filter_ && filter_->simulating()) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(122, 31, 162));
+        p.drawRoundedRect(address, 2, 2);
+        QFont tiny = font();
+        tiny.setPixelSize(8);
+        p.setFont(tiny);
+        p.setPen(Qt::white);
+        p.drawText(address.adjusted(3, 0, -3, 0), Qt::AlignLeft | Qt::AlignVCenter, filter_->banner(true));
+    }
 }
 
 } // namespace prismara

@@ -1,7 +1,10 @@
 // schemepanel.h - the panel of one web-scheme style: its option buttons and its mock-up page.
 //
 // One class serves every style: the buttons come from the style's elements, the samples from
-// the style's samples placed by its layout table (schemelayouts.h).
+// the style's samples placed by its layout table (schemelayouts.h). Each contrast pair of the
+// style shows its ratio and verdict on the page (a mark named lblContrast + the pair's name), and
+// the buttons of the elements in a pair that fails AA are flagged: dark red on a pale red band
+// (and the property "contrastFails").
 #pragma once
 
 #include "core/scheme/schemestate.h"
@@ -13,10 +16,12 @@
 #include <vector>
 
 class QButtonGroup;
+class QLabel;
 class QRadioButton;
 
 namespace prismara {
 
+class DisplayFilter;
 class SchemeSample;
 
 class SchemePanel : public QWidget
@@ -27,7 +32,8 @@ public:
     static constexpr int kWidth = 345;
     static constexpr int kHeight = 199;
 
-    SchemePanel(std::size_t style, QWidget* parent);
+    // `filter` paints the mock-up as simulated; nullptr: as it is.
+    SchemePanel(std::size_t style, const DisplayFilter* filter, QWidget* parent);
 
     std::size_t style() const { return style_; }
 
@@ -37,7 +43,7 @@ public:
     void selectElement(std::size_t element);
     void setOptionsEnabled(bool enabled);
 
-    // Shows the looks of this panel's style.
+    // Shows the looks of this panel's style, with the contrast of its pairs.
     void showLooks(const SchemeState& state);
 
     // The rectangle of the mock-up page (its frame included), in panel coordinates.
@@ -48,6 +54,8 @@ signals:
     void samplePicked(const QString& sample);
     // The right button was let go over a sample.
     void popupRequested(const QPoint& globalPos);
+    // Another element's button was selected.
+    void elementSelected();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -55,13 +63,17 @@ protected:
 private:
     void buildOptions();
     void buildSamples();
+    void buildBadges(QWidget* holder, QPoint origin);
+    void showContrast(const SchemeState& state);
     void sampleReleased(SchemeSample* sample, Qt::MouseButton button, const QPoint& globalPos);
     void sampleClicked(SchemeSample* sample);
 
     std::size_t style_;
+    const DisplayFilter* filter_;
     QButtonGroup* group_;
     std::vector<QRadioButton*> options_;   // element order
     std::vector<SchemeSample*> samples_;   // the style's sample order
+    std::vector<QLabel*> badges_;          // the style's contrast pair order
 };
 
 } // namespace prismara
