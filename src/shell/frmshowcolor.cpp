@@ -9,6 +9,7 @@
 #include "shell/toolbaricons.h"
 #include "core/app/twips.h"
 #include "core/app/windowposition.h"
+#include "core/access/cvd.h"
 #include "core/colour/notations.h"
 #include "ui/convert/conversionpanel.h"
 #include "shell/palettetools.h"
@@ -19,15 +20,20 @@
 #include "platform/settings.h"
 #include "ui/scheme/schemedesigner.h"
 #include "ui/wheel/colorwheelframe.h"
+#include "widgets/displayfilter.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
 #include <QToolButton>
+
+#include <cctype>
 
 namespace prismara {
 
@@ -42,10 +48,11 @@ constexpr QRect kConverter(229, 26, 271, 170);
 constexpr int kDesignerTop = 200;
 constexpr int kDesignerHeight = 240;
 
-EditorTexts notationTexts(const EditorSnapshot& e)
+// The editors' texts, and the current colour for the CSS notations.
+EditorTexts notationTexts(const EditorSnapshot& e, ColorValue color)
 {
-    return {ToStdString(e.rgb), ToStdString(e.hex), ToStdString(e.redHex), ToStdString(e.greenHex),
-            ToStdString(e.blueHex)};
+    return {ToStdString(e.rgb),      ToStdString(e.hex),     ToStdString(e.redHex),
+            ToStdString(e.greenHex), ToStdString(e.blueHex), color};
 }
 } // namespace
 
@@ -60,6 +67,8 @@ FrmShowColor::FrmShowColor(Platform& platform, QWidget* parent) : QMainWindow(pa
     central_ = new QWidget(this);
     central_->setObjectName("centralWidget");
     setCentralWidget(central_);
+    // Before the components: they paint through it.
+    filter_ = new DisplayFilter(this);
 
     buildMenus();
     buildToolbar();
@@ -127,6 +136,10 @@ void FrmShowColor::buildMenus()
                 addCopySubmenus(parentMenu);
                 continue;
             }
+            if (entry.kind == MenuKind::VisionChoices) {
+                addVisionChoices(parentMenu);
+                continue;
+            }
             QAction* a = addMenuEntry(parentMenu, entry);
             if (entry.parent.empty() && inMenuBar)
                 menuBar()->addAction(a);
@@ -148,6 +161,42 @@ void FrmShowColor::addCopySubmenus(QWidget* parentMenu)
             addMenuEntry(entries, {n.menuEntry, caption, submenu.name, MenuKind::Item});
         }
     }
+}
+
+void FrmShowColor::addVisionChoices(QWidget* parentMenu)
+{
+    auto* group = new QActionGroup(this);
+    group->setExclusive(true);
+    auto add = [&](const std::string& name, std::string_view caption, std::optional<Deficiency> deficiency) {
+        QAction* a = addMenuEntry(parentMenu, {name, caption, "", MenuKind::Item, false, false, true, !deficiency});
+        group->addAction(a);
+        connect(a, &QAction::triggered, this, [this, deficiency] { filter_->setDeficiency(deficiency); });
+    };
+    add(std::string(kVisionNormalEntry), kVisionNormalCaption, std::nullopt);
+    for (const DeficiencyInfo& info : Deficiencies()) {
+        std::string name(kVisionEntryPrefix);
+        name += static_cast<char>(std::toupper(static_cast<unsigned char>(info.key.front())));
+        name += info.key.substr(1);
+        add(name, info.caption, info.deficiency);
+    }
+
+    // While a simulation is on, the menu bar says so at its right end.
+    lblSimulation_ = new QLabel(menuBar());
+    lblSimulation_->setObjectName("lblSimulation");
+    lblSimulation_->setStyleSheet("QLabel { background: #7a1fa2; color: white; font-weight: bold; padding: 1px 6px; "
+                                  "border-radius: 3px; }");
+    menuBar()->setCornerWidget(lblSimulation_, Qt::TopRightCorner);
+    lblSimulation_->hide();
+    connect(filter_, &DisplayFilter::changed, this, [this] { showSimulationBanner(); });
+}
+
+void FrmShowColor::showSimulationBanner()
+{
+    lblSimulation_->setText(filter_->banner());
+    lblSimulation_->setVisible(filter_->simulating());
+    // The corner widget takes its place when the menu bar lays itself out again.
+    menuBar()->adjustSize();
+    menuBar()->update();
 }
 
 void FrmShowColor::buildToolbar()
@@ -215,7 +264,7 @@ void FrmShowColor::wireCommands()
     for (const Notation& n : kNotations) {
         if (QAction* a = action(ToQString(n.menuEntry)))
             connect(a, &QAction::triggered, this, [this, &n] {
-                const std::string text = CopiedText(n, notationTexts(editorTexts()));
+                const std::string text = CopiedText(n, notationTexts(editorTexts(), swatchColor()));
                 platform_.clearClipboard();
                 platform_.setClipboardText(ToQString(text));
             });
@@ -335,7 +384,7 @@ void FrmShowColor::dropPaletteSelection() { palette_->dropSelection(); }
 
 void FrmShowColor::ChangeCopyMenu()
 {
-    const EditorTexts texts = notationTexts(editorTexts());
+    const EditorTexts texts = notationTexts(editorTexts(), swatchColor());
     for (const Notation& n : kNotations)
         if (QAction* a = action(ToQString(n.menuEntry)))
             a->setText(ToQString(MenuCaption(n, texts)));

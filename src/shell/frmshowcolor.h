@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QMainWindow>
 
+class QLabel;
 class QToolBar;
 
 namespace prismara {
@@ -13,6 +14,7 @@ namespace prismara {
 class ColorWheelFrame;
 class ConversionPanel;
 class CurrentColorEditors;
+class DisplayFilter;
 class PaletteView;
 class SchemeDesigner;
 
@@ -32,6 +34,7 @@ public:
     QMenu* menu(const QString& name) const override;
     QAction* toolbarButton(int number) const override;
     Platform& platform() override { return platform_; }
+    const DisplayFilter& displayFilter() const override { return *filter_; }
     QWidget* mainWindow() override { return this; }
     bool paletteOnly() const override;
     void dropPaletteSelection() override;
@@ -69,8 +72,12 @@ private:
     void shutdown();
     QAction* addMenuEntry(QWidget* parentMenu, const struct MenuEntry& entry);
     void addCopySubmenus(QWidget* parentMenu);
+    void addVisionChoices(QWidget* parentMenu);
+    void showSimulationBanner();
 
     Platform& platform_;
+    DisplayFilter* filter_ = nullptr;
+    QLabel* lblSimulation_ = nullptr;
     QWidget* central_ = nullptr;
     QToolBar* tlbTool_ = nullptr;
     CurrentColorEditors* editors_ = nullptr;

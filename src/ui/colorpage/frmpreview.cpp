@@ -127,6 +127,25 @@ FrmPreview::FrmPreview(ColorHub& hub, QWidget* parent) : QDialog(parent), hub_(h
         caption->setObjectName(QString("lbl_%1").arg(b.name));
         form->addRow(caption, edit);
     }
+    // The CSS Color 4 values and the name: shown here, not saved with the page.
+    const ColorValue color = MakeColor(ChannelByte(values.txtr), ChannelByte(values.txtg), ChannelByte(values.txtb));
+    for (const ColorInfoRow& row : ColorScienceRows(color)) {
+        if (!row.heading.empty()) {
+            auto* heading = new QLabel(QString("<b>%1</b>").arg(ToQString(row.heading)), picInfo_);
+            heading->setObjectName("lbl" + ToQString(row.heading));
+            form->addRow(heading);
+        }
+        auto* edit = new QLineEdit(ToQString(row.value), picInfo_);
+        edit->setObjectName(ToQString(row.name));
+        edit->setReadOnly(true);
+        if (row.caption.empty()) {
+            form->addRow(edit);
+            continue;
+        }
+        auto* caption = new QLabel(ToQString(row.caption), picInfo_);
+        caption->setObjectName("lbl_" + ToQString(row.name));
+        form->addRow(caption, edit);
+    }
 
     // Full-size: without a window manager to maximize it, the window still opens covering the
     // screen rather than at the layout's (tiny) minimum.
