@@ -243,7 +243,7 @@ TEST_F(CopyMenuTest, CommandsChosenFromTheSwatchPopUpCopyTheCurrentColour)
 TEST_F(CopyMenuTest, SwatchPopUpShowsTheCopyEntriesAndRestoresTheEditMenu)
 {
     QMenu* edit = window->menu("mnuEdit");
-    const QStringList menuBarEntries{"mnuCopydec", "mnuCopyhex", "mnuCopySpecial", "editsep3", "mnuDelCor",
+    const QStringList menuBarEntries{"mnuCopydec", "mnuCopyhex", "mnuCopySpecial", "mnuCopyCss", "editsep3", "mnuDelCor",
                                      "mnuDelChart", "editsep1",   "mnuCleanDup",    "mnuCleanAll"};
     ASSERT_EQ(visibleNames(edit), menuBarEntries);
 
@@ -263,8 +263,8 @@ TEST_F(CopyMenuTest, SwatchPopUpShowsTheCopyEntriesAndRestoresTheEditMenu)
     });
     rightClickSwatch();
     ASSERT_TRUE(shown);
-    EXPECT_EQ(inPopup, (QStringList{"mnuCopydec", "mnuCopyhex", "mnuCopySpecial", "editsep2", "mnuAddto", "editsep4",
-                                    "mnuViewColor", "mnuconv"}));
+    EXPECT_EQ(inPopup, (QStringList{"mnuCopydec", "mnuCopyhex", "mnuCopySpecial", "mnuCopyCss", "editsep2", "mnuAddto",
+                                    "editsep4", "mnuViewColor", "mnuconv"}));
     EXPECT_EQ(hexCaption, "#0") << "the captions are rewritten before the pop-up";
     // Separators are plain lines: a separator with text is drawn as a heading by some styles.
     for (const QAction* a : edit->actions()) {

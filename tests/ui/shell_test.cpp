@@ -1,4 +1,5 @@
 // The main window as a whole: start-up, shutdown, window modes and the menu structure.
+#include "core/access/cvd.h"
 #include "core/colour/notations.h"
 #include "widgets/menutable.h"
 #include "support/windowfixture.h"
@@ -166,6 +167,10 @@ TEST(Shell, MenusFollowTheTable)
         for (const MenuEntry& e : table) {
             if (e.kind == MenuKind::CopySubmenus) {
                 order[q(e.parent)] += static_cast<int>(std::size(kCopySubmenus));
+                continue;
+            }
+            if (e.kind == MenuKind::VisionChoices) {
+                order[q(e.parent)] += 1 + static_cast<int>(kDeficiencyCount);
                 continue;
             }
             QAction* a = w.window->action(q(e.name));
