@@ -105,6 +105,13 @@ region wheel 0 25 127 173
 region current-colour 127 25 104 170
 region schemes 0 200 560 240
 
+# The same window as seen with deuteranopia, then normal vision again.
+keys alt+v v Down Down Return
+xdotool mousemove $((WX + 700)) $((WY + 700))
+sleep 0.4
+shot vision "$WX" "$WY" "$WW" "$WH"
+keys alt+v v Return
+
 # A palette with many hues: Tints and Shades, seventh in the selector.
 click 400 13
 keys Home Down Down Down Down Down Down Return
@@ -123,9 +130,9 @@ keys alt+v d
 click 60 179
 keys Home Return
 
-# The conversion panel on its HSL tab.
+# The conversion panel on its OKLCH tab (the last).
 keys alt+t c
-click 302 148
+click 472 148
 xdotool mousemove $((WX + 700)) $((WY + 700))
 sleep 0.4
 region conversion 227 24 275 174
@@ -150,7 +157,7 @@ keys Escape
 
 # The colour information page of a palette colour.
 xdotool mousemove --sync $((WX + 300)) $((WY + MENU + 60)) click --repeat 2 --delay 80 1
-window_shot colour-page '^Color Preview$' 420 380 && keys Escape
+window_shot colour-page '^Color Preview$' 420 720 && keys Escape
 sleep 0.5
 
 # The compact window.

@@ -127,30 +127,39 @@ FrmPreview::FrmPreview(ColorHub& hub, QWidget* parent) : QDialog(parent), hub_(h
         caption->setObjectName(QString("lbl_%1").arg(b.name));
         form->addRow(caption, edit);
     }
-    // The CSS Color 4 values and the name: shown here, not saved with the page.
+
+    // The CSS Color 4 values and the name, in a panel of their own beside PicInfo: shown here,
+    // not saved with the page.
+    auto* more = new QWidget(page);
+    more->setObjectName("PicInfoCss");
+    more->setAutoFillBackground(true);
+    more->setPalette(neutral);
+    more->setGeometry(kPanelWidth, 0, kPanelWidth, hub_.platform().screenSizePixels().height());
+    auto* moreForm = new QFormLayout(more);
+    moreForm->setSizeConstraint(QLayout::SetNoConstraint);
     const ColorValue color = MakeColor(ChannelByte(values.txtr), ChannelByte(values.txtg), ChannelByte(values.txtb));
     for (const ColorInfoRow& row : ColorScienceRows(color)) {
         if (!row.heading.empty()) {
-            auto* heading = new QLabel(QString("<b>%1</b>").arg(ToQString(row.heading)), picInfo_);
+            auto* heading = new QLabel(QString("<b>%1</b>").arg(ToQString(row.heading)), more);
             heading->setObjectName("lbl" + ToQString(row.heading));
-            form->addRow(heading);
+            moreForm->addRow(heading);
         }
-        auto* edit = new QLineEdit(ToQString(row.value), picInfo_);
+        auto* edit = new QLineEdit(ToQString(row.value), more);
         edit->setObjectName(ToQString(row.name));
         edit->setReadOnly(true);
         if (row.caption.empty()) {
-            form->addRow(edit);
+            moreForm->addRow(edit);
             continue;
         }
-        auto* caption = new QLabel(ToQString(row.caption), picInfo_);
+        auto* caption = new QLabel(ToQString(row.caption), more);
         caption->setObjectName("lbl_" + ToQString(row.name));
-        form->addRow(caption, edit);
+        moreForm->addRow(caption, edit);
     }
 
     // Full-size: without a window manager to maximize it, the window still opens covering the
     // screen rather than at the layout's (tiny) minimum.
     const QSize screen = hub_.platform().screenSizePixels();
-    resize(std::max(screen.width(), kPanelWidth), std::max(screen.height(), 200));
+    resize(std::max(screen.width(), 2 * kPanelWidth), std::max(screen.height(), 200));
     setWindowState(Qt::WindowMaximized);
 }
 
