@@ -1,9 +1,7 @@
-// Contrast in the web-scheme designer: the pairs each style checks, the verdicts as colours
-// change, Fix Contrast on single and shared elements, the code window's report, and the colours
-// that a colour-vision deficiency makes hard to tell apart.
+// Contrast in the web-scheme designer: the pairs each style checks, Fix Contrast on single and
+// shared elements, the code window's report, and colours a deficiency makes look alike.
 #include "core/scheme/schemecontrast.h"
 
-#include "core/access/contrast.h"
 #include "core/colour/colorspaces.h"
 #include "core/scheme/schemestate.h"
 
@@ -11,33 +9,23 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
-#include <string>
 
 using namespace prismara;
 
 namespace {
 
-std::size_t elementOf(std::size_t style, const char* option)
-{
-    return SchemeStyles::style(style).elementIndex(option).value();
-}
+constexpr std::size_t kLinks = SchemeStyles::kWebLinks;
 
-void set(SchemeState& state, std::size_t style, const char* option, ColorValue color)
-{
-    state.applyColor(style, elementOf(style, option), color);
-}
-
+std::size_t elementOf(std::size_t style, const char* option) { return SchemeStyles::style(style).elementIndex(option).value(); }
+void set(SchemeState& s, std::size_t style, const char* option, ColorValue c) { s.applyColor(style, elementOf(style, option), c); }
 ColorValue rgb(std::uint32_t hex) { return MakeColor(int(hex >> 16), int((hex >> 8) & 255), int(hex & 255)); }
 
 // Whether every pair the element takes part in meets the level.
 bool elementPasses(const SchemeState& state, std::size_t style, std::size_t element, ContrastLevel level)
 {
-    const SchemeStyle& table = SchemeStyles::style(style);
     for (const PairContrast& c : SchemeContrast(state, style)) {
-        const auto elements = PairElements(table, *c.pair);
-        if (std::find(elements.begin(), elements.end(), element) != elements.end() &&
-            !(level == ContrastLevel::AA ? c.passesAA : c.passesAAA))
+        const auto e = PairElements(SchemeStyles::style(style), *c.pair);
+        if (std::find(e.begin(), e.end(), element) != e.end() && !(level == ContrastLevel::AA ? c.passesAA : c.passesAAA))
             return false;
     }
     return true;
@@ -45,61 +33,37 @@ bool elementPasses(const SchemeState& state, std::size_t style, std::size_t elem
 
 } // namespace
 
-TEST(SchemeContrast, EveryPairShowsColoursOfItsStyleAndFollowsThem)
+TEST(SchemeContrast, EveryPairFollowsTheElementThatSetsItsForeground)
 {
     for (std::size_t style = 0; style < SchemeStyles::all().size(); ++style) {
         const SchemeStyle& table = SchemeStyles::style(style);
         EXPECT_FALSE(table.contrastPairs.empty()) << table.caption;
-        for (const ContrastPair& pair : table.contrastPairs) {
-            const auto elements = PairElements(table, pair);
-            ASSERT_FALSE(elements.empty()) << pair.name << ": no element sets its foreground";
-            EXPECT_EQ(elements.size(), pair.background ? 2u : 1u) << pair.name;
-            // Painting the foreground element changes the pair's foreground, and only that side.
+        for (std::size_t i = 0; i < table.contrastPairs.size(); ++i) {
+            const auto elements = PairElements(table, table.contrastPairs[i]);
+            ASSERT_EQ(elements.size(), table.contrastPairs[i].background ? 2u : 1u) << table.contrastPairs[i].name;
             SchemeState state;
             state.applyColor(style, elements[0], rgb(0x123456));
-            const auto after = SchemeContrast(state, style);
-            const auto& c = *std::find_if(after.begin(), after.end(), [&](const PairContrast& p) { return p.pair == &pair; });
-            EXPECT_EQ(c.foreground, rgb(0x123456)) << pair.name;
-            EXPECT_NE(c.background, rgb(0x123456)) << pair.name;
+            EXPECT_EQ(SchemeContrast(state, style)[i].foreground, rgb(0x123456)) << table.contrastPairs[i].name;
+            EXPECT_NE(SchemeContrast(state, style)[i].background, rgb(0x123456)) << table.contrastPairs[i].name;
         }
     }
 }
 
-TEST(SchemeContrast, VerdictsAndFlagsFollowTheColours)
+TEST(SchemeContrast, MarksCutTheRatioAndFlagBothSidesOfAFailingPair)
 {
     SchemeState state;
-    constexpr std::size_t links = SchemeStyles::kWebLinks;
-    set(state, links, "optvl", rgb(0x777777)); // 4.48:1 on white: fails AA
-    set(state, links, "optnl", rgb(0x595959)); // 7.0:1: AAA
-    set(state, links, "opthl", rgb(0x767676)); // 4.54:1: AA only
-    std::map<std::string, std::string> marks;
-    for (const PairContrast& c : SchemeContrast(state, links))
-        marks[c.pair->name] = RatioText(c.ratio, 1) + " " + ContrastMark(c);
-    EXPECT_EQ(marks["VisitedLink"], "4.4 \u2717 AA");
-    EXPECT_EQ(marks["NormalLink"], "7 AAA");
-    EXPECT_EQ(marks["HoverLink"], "4.5 AA");
-    EXPECT_EQ(marks["Text"], "21 AAA");
-
-    const std::vector<bool> failing = FailingElements(state, links);
+    set(state, kLinks, "optvl", rgb(0x777777)); // 4.48:1 on white
+    const PairContrast visited = SchemeContrast(state, kLinks)[2];
+    EXPECT_EQ(RatioText(visited.ratio, 1) + " " + ContrastMark(visited), "4.4 \u2717 AA") << "cut, never raised";
+    const std::vector<bool> failing = FailingElements(state, kLinks);
     for (std::size_t e = 0; e < failing.size(); ++e) {
-        const std::string& option = SchemeStyles::style(links).elements[e].optionName;
+        const std::string& option = SchemeStyles::style(kLinks).elements[e].optionName;
         EXPECT_EQ(failing[e], option == "optvl" || option == "optbg") << option;
     }
-
-    // Shapes: the 3:1 rule against the page.
-    SchemeState shapes;
-    set(shapes, SchemeStyles::kShapes, "optShape1", rgb(0xAAAAAA));
-    EXPECT_EQ(ContrastMark(SchemeContrast(shapes, SchemeStyles::kShapes)[0]), "\u2717 3:1");
+    SchemeState shapes; // the 3:1 rule against the page
     set(shapes, SchemeStyles::kShapes, "optShape1", rgb(0x949494));
     EXPECT_EQ(ContrastMark(SchemeContrast(shapes, SchemeStyles::kShapes)[0]), "3:1");
-}
-
-TEST(SchemeContrast, RatiosAreCutNeverRaised)
-{
-    EXPECT_EQ(RatioText(4.4999, 1), "4.4");
-    EXPECT_EQ(RatioText(4.5, 1), "4.5");
-    EXPECT_EQ(RatioText(21.0, 2), "21");
-    EXPECT_EQ(RatioText(6.999, 2), "6.99");
+    EXPECT_EQ(ContrastMark(SchemeContrast(shapes, SchemeStyles::kShapes)[1]), "\u2717 3:1");
 }
 
 TEST(SchemeContrast, FixContrastMovesLightnessLeastAndKeepsHue)
@@ -113,11 +77,11 @@ TEST(SchemeContrast, FixContrastMovesLightnessLeastAndKeepsHue)
         ContrastLevel level;
     };
     const Case cases[] = {
-        {"light blue link on white, AA", SchemeStyles::kWebLinks, "optvl", {{"optvl", rgb(0x9999FF)}}, ContrastLevel::AA},
-        {"light blue link on white, AAA", SchemeStyles::kWebLinks, "optvl", {{"optvl", rgb(0x9999FF)}}, ContrastLevel::AAA},
+        {"light blue link, AA", kLinks, "optvl", {{"optvl", rgb(0x9999FF)}}, ContrastLevel::AA},
+        {"light blue link, AAA", kLinks, "optvl", {{"optvl", rgb(0x9999FF)}}, ContrastLevel::AAA},
         {"dark text on a dark header", SchemeStyles::kLayout, "optHeaderText",
          {{"optHeaderBack", rgb(0x203040)}, {"optHeaderText", rgb(0x405060)}}, ContrastLevel::AA},
-        {"page background under dark text and light links (five pairs)", SchemeStyles::kWebLinks, "optbg",
+        {"page background under text and links (five pairs)", kLinks, "optbg",
          {{"optbg", rgb(0x707070)}, {"optnl", rgb(0x000044)}, {"optvl", rgb(0x330000)}}, ContrastLevel::AA},
         {"pale shape on the page", SchemeStyles::kShapes, "optShape2", {{"optShape2", rgb(0xDDEEFF)}}, ContrastLevel::AAA},
     };
@@ -126,73 +90,55 @@ TEST(SchemeContrast, FixContrastMovesLightnessLeastAndKeepsHue)
         for (const auto& [option, color] : c.setup)
             set(state, c.style, option, color);
         const std::size_t element = elementOf(c.style, c.option);
-        ASSERT_FALSE(elementPasses(state, c.style, element, c.level)) << c.what << ": fails at first";
+        ASSERT_FALSE(elementPasses(state, c.style, element, c.level)) << c.what;
         const std::optional<ColorValue> fixed = FixElementContrast(state, c.style, element, c.level);
         ASSERT_TRUE(fixed) << c.what;
-        const ColorValue before = state.color(c.style, SchemeStyles::style(c.style).elements[element].source);
         SchemeState after = state;
         after.applyColor(c.style, element, *fixed);
         EXPECT_TRUE(elementPasses(after, c.style, element, c.level)) << c.what;
-        // Least: one 8-bit step of lightness less of the way does not pass.
-        const OkLch from = OklchOf(before);
+        // Least: stopping one 8-bit step of lightness short does not pass.
+        const OkLch from = OklchOf(state.color(c.style, SchemeStyles::style(c.style).elements[element].source));
         const OkLch to = OklchOf(*fixed);
-        const double shorter = to.l - (to.l > from.l ? 0.004 : -0.004);
-        SchemeState almost = state;
-        almost.applyColor(c.style, element, ToColor(OkLch{shorter, from.c, from.h}));
-        EXPECT_FALSE(elementPasses(almost, c.style, element, c.level)) << c.what << ": a shorter move passes";
-        if (HasHue(from.h) && from.c > 0.03 && HasHue(to.h)) {
+        after.applyColor(c.style, element, ToColor(OkLch{to.l - std::copysign(0.004, to.l - from.l), from.c, from.h}));
+        EXPECT_FALSE(elementPasses(after, c.style, element, c.level)) << c.what << ": a shorter move passes";
+        if (from.c > 0.03 && HasHue(to.h)) {
             EXPECT_LT(std::abs(std::remainder(to.h - from.h, 360.0)), 6.0) << c.what << ": hue kept";
         }
     }
-}
-
-TEST(SchemeContrast, FixContrastLeavesPassingImpossibleAndPairlessAlone)
-{
+    // Passing already, impossible, and no pair at all.
     SchemeState state;
-    constexpr std::size_t layout = SchemeStyles::kLayout;
-    EXPECT_EQ(FixElementContrast(state, layout, elementOf(layout, "optHeaderText"), ContrastLevel::AAA), kBlack)
-        << "black on white already passes";
+    const std::size_t layout = SchemeStyles::kLayout;
+    EXPECT_EQ(FixElementContrast(state, layout, elementOf(layout, "optHeaderText"), ContrastLevel::AAA), kBlack);
     set(state, layout, "optHeaderBack", rgb(0x777777));
-    EXPECT_EQ(FixElementContrast(state, layout, elementOf(layout, "optHeaderText"), ContrastLevel::AAA), std::nullopt)
-        << "no text reads at 7:1 on mid grey";
-    EXPECT_EQ(FixElementContrast(state, SchemeStyles::kTables, elementOf(SchemeStyles::kTables, "optTableBorder"),
-                                 ContrastLevel::AA),
-              std::nullopt)
-        << "the table border takes part in no pair";
-    EXPECT_FALSE(ElementHasPairs(SchemeStyles::kTables, elementOf(SchemeStyles::kTables, "optTableBorder")));
+    EXPECT_EQ(FixElementContrast(state, layout, elementOf(layout, "optHeaderText"), ContrastLevel::AAA), std::nullopt);
+    const std::size_t border = elementOf(SchemeStyles::kTables, "optTableBorder");
+    EXPECT_EQ(FixElementContrast(state, SchemeStyles::kTables, border, ContrastLevel::AA), std::nullopt);
+    EXPECT_FALSE(ElementHasPairs(SchemeStyles::kTables, border));
 }
 
-TEST(SchemeContrast, ReportHasAHeadingAndOneLinePerPair)
+TEST(SchemeContrast, ReportIsATableWithOneLinePerPair)
 {
     SchemeState state;
-    set(state, SchemeStyles::kWebLinks, "optvl", rgb(0x777777));
-    const std::string report = ContrastReport(state, SchemeStyles::kWebLinks);
-    std::vector<std::string> lines;
-    for (std::size_t from = 0;;) {
-        const std::size_t end = report.find("\r\n", from);
-        lines.push_back(report.substr(from, end - from));
-        if (end == std::string::npos)
-            break;
-        from = end + 2;
-    }
-    ASSERT_EQ(lines.size(), 2 + SchemeStyles::style(SchemeStyles::kWebLinks).contrastPairs.size());
-    EXPECT_EQ(lines[1], "Pair                        Ratio    AA    AAA   APCA Lc  Colors");
-    EXPECT_EQ(lines[2], "Text on background          21:1     pass  pass  106      #000000 on #FFFFFF");
-    EXPECT_EQ(lines[4], "Visited link on background  4.47:1   FAIL  FAIL  71.1     #777777 on #FFFFFF");
+    set(state, kLinks, "optvl", rgb(0x777777));
+    const std::string report = ContrastReport(state, kLinks);
+    EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 1 + 5) << "heading, column heads, five pairs";
+    EXPECT_NE(report.find("\r\nPair                        Ratio    AA    AAA   APCA Lc  Colors\r\n"
+                          "Text on background          21:1     pass  pass  106      #000000 on #FFFFFF\r\n"),
+              std::string::npos);
+    EXPECT_NE(report.find("\r\nVisited link on background  4.47:1   FAIL  FAIL  71.1     #777777 on #FFFFFF\r\n"),
+              std::string::npos);
 }
 
 TEST(SchemeContrast, ColoursThatLookAlikeWithADeficiency)
 {
     SchemeState state;
-    constexpr std::size_t links = SchemeStyles::kWebLinks;
-    set(state, links, "optnl", rgb(0x008000));
-    set(state, links, "optvl", rgb(0xCC6600));
-    set(state, links, "optal", rgb(0x008000)); // one colour, two elements
-    EXPECT_TRUE(SchemeConfusions(state, links, Deficiency::Tritanopia).empty()) << "told apart without red cones' loss";
-    const auto confusions = SchemeConfusions(state, links, Deficiency::Protanopia);
+    set(state, kLinks, "optnl", rgb(0x008000));
+    set(state, kLinks, "optvl", rgb(0xCC6600));
+    set(state, kLinks, "optal", rgb(0x008000)); // one colour, two elements
+    EXPECT_TRUE(SchemeConfusions(state, kLinks, Deficiency::Tritanopia).empty());
+    const auto confusions = SchemeConfusions(state, kLinks, Deficiency::Protanopia);
     ASSERT_FALSE(confusions.empty());
-    const SchemeConfusion& c = confusions.front();
-    EXPECT_LT(c.simulatedDistance, kHardToTellApart);
-    EXPECT_EQ(ConfusionText(SchemeStyles::style(links), {c}, Deficiency::Protanopia),
+    EXPECT_LT(confusions.front().simulatedDistance, kHardToTellApart);
+    EXPECT_EQ(ConfusionText(SchemeStyles::style(kLinks), {confusions.front()}, Deficiency::Protanopia),
               "Normal link and Active link (#008000) and Visited link (#CC6600) look alike with protanopia");
 }
