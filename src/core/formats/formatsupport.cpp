@@ -291,8 +291,8 @@ double labInverse(double t)
     return t > delta ? t * t * t : 3.0 * delta * delta * (t - 4.0 / 29.0);
 }
 
-// One of the six sectors of the hue circle for HSB and HSL: red, green and blue as 0..1 at full
-// saturation and value, for a hue in degrees.
+// One of the six sectors of the hue circle for HSB: red, green and blue as 0..1 for a hue in
+// degrees, a chroma and the base added to each.
 void hueSector(double hue, double chroma, double base, double& r, double& g, double& b)
 {
     hue = std::fmod(hue, 360.0);
@@ -357,17 +357,6 @@ ColorValue FromHsb(double hueDegrees, double saturation, double brightness)
     const double chroma = unit(brightness) * unit(saturation);
     double r = 0, g = 0, b = 0;
     hueSector(hueDegrees, chroma, unit(brightness) - chroma, r, g, b);
-    return FromRgbUnits(r, g, b);
-}
-
-ColorValue FromHsl(double hueDegrees, double saturation, double lightness)
-{
-    if (!std::isfinite(hueDegrees))
-        hueDegrees = 0;
-    const double l = unit(lightness);
-    const double chroma = (1.0 - std::fabs(2.0 * l - 1.0)) * unit(saturation);
-    double r = 0, g = 0, b = 0;
-    hueSector(hueDegrees, chroma, l - chroma / 2.0, r, g, b);
     return FromRgbUnits(r, g, b);
 }
 

@@ -63,7 +63,6 @@ ColorValue FromRgbUnits(double red, double green, double blue);       // 0..1
 ColorValue FromCmykUnits(double c, double m, double y, double k);    // ink 0..1, without a profile
 ColorValue FromLabD50(double lightness, double a, double b);          // CIE Lab, D50 white
 ColorValue FromHsb(double hueDegrees, double saturation, double brightness); // 0..1
-ColorValue FromHsl(double hueDegrees, double saturation, double lightness);  // 0..1, CSS hsl()
 
 // Counts the swatches a reader converted, and says so in one note.
 struct Conversions

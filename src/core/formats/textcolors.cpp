@@ -1,12 +1,10 @@
 // textcolors.cpp - the colours written in any text (style sheets, design tokens, notes): every
 // #RGB and #RRGGBB, and every CSS rgb()/rgba() and hsl()/hsla() in either the comma or the space
-// syntax, in the order they appear. Alpha is read and dropped.
+// syntax (read by the colour-text reader, core/colour/colorparse.h), in the order they appear.
+// Alpha is read and dropped.
+#include "core/colour/colorparse.h"
 #include "core/formats/formatcodecs.h"
 #include "core/formats/formatsupport.h"
-
-#include <charconv>
-#include <cmath>
-#include <numbers>
 
 namespace prismara::formats {
 
@@ -45,100 +43,18 @@ std::optional<ColorValue> hexColor(std::string_view digits)
     return std::nullopt;
 }
 
-// One argument of a colour function: a number and what follows it ("%", "deg", ...).
-struct Argument
+// The colour of the function call "rgb(...)" or "hsl(...)" at the start of `text`, through the
+// colour-text reader, and the length it spans.
+std::optional<ColorValue> functionColor(std::string_view text, std::size_t& length)
 {
-    double value = 0;
-    std::string_view unit;
-};
-
-// Splits the text between the parentheses into up to four arguments (the fourth after "/" or a
-// third comma is alpha). nullopt when it is not a list of numbers.
-std::optional<std::vector<Argument>> arguments(std::string_view text)
-{
-    std::vector<Argument> out;
-    std::size_t i = 0;
-    const auto skipSpace = [&] {
-        while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\r' || text[i] == '\n'))
-            ++i;
-    };
-    for (;;) {
-        skipSpace();
-        if (i >= text.size())
-            break;
-        if (!out.empty() && (text[i] == ',' || text[i] == '/')) {
-            ++i;
-            skipSpace();
-        }
-        Argument arg;
-        if (startsWithNoCase(text.substr(i), "none")) {
-            i += 4;
-        } else {
-            std::size_t start = i;
-            if (i < text.size() && text[i] == '+')
-                start = ++i;
-            const auto [end, ec] = std::from_chars(text.data() + start, text.data() + text.size(), arg.value);
-            if (ec != std::errc() || !std::isfinite(arg.value))
-                return std::nullopt;
-            i = static_cast<std::size_t>(end - text.data());
-        }
-        const std::size_t unitStart = i;
-        while (i < text.size() && (text[i] == '%' || (lower(text[i]) >= 'a' && lower(text[i]) <= 'z')))
-            ++i;
-        arg.unit = text.substr(unitStart, i - unitStart);
-        out.push_back(arg);
-        if (out.size() > 4)
-            return std::nullopt;
-    }
-    if (out.size() < 3)
+    const std::size_t close = text.find(')');
+    if (close == std::string_view::npos || close > 120)
         return std::nullopt;
-    return out;
-}
-
-double channel(const Argument& arg)
-{
-    return arg.unit == "%" ? arg.value / 100.0 : arg.value / 255.0;
-}
-
-std::optional<double> hueDegrees(const Argument& arg)
-{
-    std::string unit;
-    for (const char c : arg.unit)
-        unit += lower(c);
-    if (unit.empty() || unit == "deg")
-        return arg.value;
-    if (unit == "rad")
-        return arg.value * 180.0 / std::numbers::pi;
-    if (unit == "grad")
-        return arg.value * 0.9;
-    if (unit == "turn")
-        return arg.value * 360.0;
-    return std::nullopt;
-}
-
-// The colour of "rgb(...)" or "hsl(...)" starting at text[0] (the name already matched), and the
-// length it spans.
-std::optional<ColorValue> functionColor(std::string_view text, bool hsl, std::size_t& length)
-{
-    const std::size_t open = text.find('(');
-    const std::size_t close = text.find(')', open);
-    if (open == std::string_view::npos || close == std::string_view::npos || close - open > 120)
+    const ColorParseResult parsed = ParseColorText(text.substr(0, close + 1));
+    if (!parsed.ok())
         return std::nullopt;
     length = close + 1;
-    const auto args = arguments(text.substr(open + 1, close - open - 1));
-    if (!args)
-        return std::nullopt;
-    const std::vector<Argument>& a = *args;
-    if (!hsl) {
-        for (std::size_t k = 0; k < 3; ++k)
-            if (a[k].unit != "" && a[k].unit != "%")
-                return std::nullopt;
-        return FromRgbUnits(channel(a[0]), channel(a[1]), channel(a[2]));
-    }
-    const auto hue = hueDegrees(a[0]);
-    if (!hue || (a[1].unit != "" && a[1].unit != "%") || (a[2].unit != "" && a[2].unit != "%"))
-        return std::nullopt;
-    return FromHsl(*hue, a[1].value / 100.0, a[2].value / 100.0);
+    return parsed.color;
 }
 
 } // namespace
@@ -166,9 +82,8 @@ PaletteReadResult ReadTextColors(std::string_view text)
             const std::string_view rest = text.substr(i);
             for (const std::string_view name : {"rgba(", "rgb(", "hsla(", "hsl("}) {
                 if (startsWithNoCase(rest, name)) {
-                    color = functionColor(rest, name[0] == 'h', length);
-                    if (!color)
-                        length = name.size();
+                    length = name.size();
+                    color = functionColor(rest, length);
                     break;
                 }
             }
