@@ -68,9 +68,9 @@ public:
                             const PaletteNames* names = nullptr);
 
     // Delete Current Palette: removes the index record of the palette at `position` (which must
-    // be of flag "1"), then deletes its colour file, then re-reads the index. When only the
-    // colour file could not be deleted the palette is already gone from the index; the failure
-    // names that file (its name is not given out again while the file exists).
+    // be of flag "1"), then deletes its colour file and its names side file, then re-reads the
+    // index. When only those files could not be deleted the palette is already gone from the
+    // index; the failure names the file left (its number is not given out again while it exists).
     StoreResult deleteChart(int position);
 
     // The recent colours: created empty at start-up (an existing file is kept), deleted at
