@@ -107,7 +107,7 @@ void QtPlatform::saveSetting(const QString& app, const QString& section, const Q
     QDir().mkpath(QFileInfo(path).absolutePath());
     IniFile ini = IniFile::parse(ReadFile(ToPath(path)).value_or(std::string()));
     ini.set(ToStdString(section), ToStdString(key), ToStdString(value));
-    ReplaceFile(ToPath(path), ToPath(path + ".tmp"), ini.serialize());
+    (void)ReplaceFile(ToPath(path), ToPath(path + ".tmp"), ini.serialize());
 }
 
 bool QtPlatform::previousInstance()

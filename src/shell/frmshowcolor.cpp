@@ -292,7 +292,7 @@ void FrmShowColor::build()
     // 3.
     setWindowTitle(kWindowCaption);
     // 4. The recent colours of this run.
-    CreateIfMissing(platform_.dataFilePath("recent.rgb"));
+    (void)CreateIfMissing(platform_.dataFilePath("recent.rgb"));
     // 5.
     addToCount_ = 0;
     // 6. Saved schemes of the first style, the first one loaded.
@@ -460,7 +460,7 @@ void FrmShowColor::shutdown()
     Settings settings(platform_);
     settings.setNumber(Setting::PositionX, PixelsToTwips(at.x()));
     settings.setNumber(Setting::PositionY, PixelsToTwips(at.y()));
-    RemoveFile(platform_.dataFilePath("recent.rgb"));
+    (void)RemoveFile(platform_.dataFilePath("recent.rgb"));
     // Every other window of the program closes with the main window.
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w != this && w->isVisible())

@@ -74,7 +74,7 @@ std::vector<Rewrite> rewrites()
         {"append after a partial record",
          {{"c4.rgb", palette + "12"}},
          "c4.rgb",
-         "c4.rgb.tmp",
+         "",
          [](const auto& folder) { return AppendChartColor(folder, "c4.rgb", "#123456"); }},
         {"Clear All Colors",
          {{"c4.rgb", palette}},

@@ -2,7 +2,9 @@
 #include "core/files/fileio.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,9 +13,11 @@ namespace prismara {
 
 namespace {
 int g_failAt = 0;
+int g_failErrno = EIO;
+int g_stopAt = 0;
 int g_count = 0;
 
-// A small RAII wrapper around a POSIX descriptor: we need fsync, which iostreams lack.
+// A small RAII wrapper around a POSIX descriptor: we need fsync, pread and ftruncate.
 class Fd
 {
 public:
@@ -23,6 +27,11 @@ public:
     Fd& operator=(const Fd&) = delete;
     int get() const { return fd_; }
     bool ok() const { return fd_ >= 0; }
+    void reset(int fd)
+    {
+        close();
+        fd_ = fd;
+    }
     bool close()
     {
         if (fd_ < 0)
@@ -36,13 +45,68 @@ private:
     int fd_;
 };
 
+// Opens never wait (a FIFO without a writer, a device) and never make a terminal ours.
+constexpr int kOpenFlags = O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
+
+const char* kindOf(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return "a folder";
+    if (S_ISFIFO(mode))
+        return "a FIFO";
+    if (S_ISCHR(mode))
+        return "a character device";
+    if (S_ISBLK(mode))
+        return "a block device";
+    if (S_ISSOCK(mode))
+        return "a socket";
+    return "not a file";
+}
+
+FileResult notRegular(mode_t mode) { return FileResult::failure(std::string("not a regular file (") + kindOf(mode) + ")"); }
+
+// The errno of the failure just seen, kept across the clean-up calls that follow it.
+FileResult lastError() { return FileResult::fromErrno(errno); }
+
+// Refuses a path that exists and is not a regular file, before anything opens it.
+FileResult checkBeforeOpen(const fs::path& path)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return errno == ENOENT ? FileResult::success() : lastError();
+    return S_ISREG(st.st_mode) ? FileResult::success() : notRegular(st.st_mode);
+}
+
+// What was opened must be a regular file (the path may have changed since it was checked).
+FileResult checkOpened(const Fd& fd, struct stat* out = nullptr)
+{
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0)
+        return lastError();
+    if (!S_ISREG(st.st_mode))
+        return notRegular(st.st_mode);
+    if (out)
+        *out = st;
+    return FileResult::success();
+}
+
+FileResult openRegular(const fs::path& path, int flags, Fd& fd, struct stat* st = nullptr)
+{
+    if (FileResult checked = checkBeforeOpen(path); !checked)
+        return checked;
+    fd.reset(::open(path.c_str(), flags | kOpenFlags, 0644));
+    if (!fd.ok())
+        return lastError();
+    return checkOpened(fd, st);
+}
+
 bool writeAll(int fd, std::string_view bytes)
 {
     std::size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0) {
-            if (errno == EINTR)
+            if (errno == EINTR || errno == EAGAIN)
                 continue;
             return false;
         }
@@ -50,17 +114,75 @@ bool writeAll(int fd, std::string_view bytes)
     }
     return true;
 }
+
+bool pwriteAll(int fd, std::string_view bytes, off_t offset)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done, offset + static_cast<off_t>(done));
+        if (n < 0) {
+            if (errno == EINTR || errno == EAGAIN)
+                continue;
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Reads from the descriptor at `offset` until `size` bytes or the end of the file.
+bool preadUpTo(int fd, std::string& out, std::size_t size, std::uintmax_t offset)
+{
+    out.resize(size);
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t n = ::pread(fd, out.data() + done, size - done, static_cast<off_t>(offset + done));
+        if (n < 0) {
+            if (errno == EINTR || errno == EAGAIN)
+                continue;
+            return false;
+        }
+        if (n == 0)
+            break;
+        done += static_cast<std::size_t>(n);
+    }
+    out.resize(done);
+    return true;
+}
+
+std::string byteCount(std::size_t bytes)
+{
+    if (bytes % (std::size_t{1} << 20) == 0)
+        return std::to_string(bytes >> 20) + " MiB";
+    return std::to_string(bytes) + " bytes";
+}
 } // namespace
 
-void FaultInjection::failAt(int operation)
+FileResult FileResult::fromErrno(int error)
+{
+    if (error == 0)
+        error = EIO;
+    return FileResult(std::strerror(error), error);
+}
+
+void FaultInjection::failAt(int operation, int error)
 {
     g_failAt = operation;
+    g_failErrno = error != 0 ? error : EIO;
+    g_count = 0;
+}
+
+void FaultInjection::stopAt(int operation)
+{
+    g_stopAt = operation;
     g_count = 0;
 }
 
 void FaultInjection::reset()
 {
     g_failAt = 0;
+    g_failErrno = EIO;
+    g_stopAt = 0;
     g_count = 0;
 }
 
@@ -69,133 +191,184 @@ int FaultInjection::count() { return g_count; }
 bool FaultInjection::next()
 {
     ++g_count;
-    return g_failAt > 0 && g_count == g_failAt;
+    if (g_stopAt > 0 && g_count == g_stopAt)
+        ::raise(SIGSTOP);
+    if (g_failAt > 0 && g_count == g_failAt) {
+        errno = g_failErrno;
+        return true;
+    }
+    return false;
 }
 
-std::optional<std::string> ReadFile(const fs::path& path)
+FileResult ReadWholeFile(const fs::path& path, std::string& out, std::size_t limit)
 {
-    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!fd.ok())
-        return std::nullopt;
-    std::string out;
-    char buf[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd.get(), buf, sizeof buf);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return std::nullopt;
-        }
-        if (n == 0)
-            break;
-        out.append(buf, static_cast<std::size_t>(n));
+    out.clear();
+    Fd fd(-1);
+    struct stat st {};
+    if (FileResult opened = openRegular(path, O_RDONLY, fd, &st); !opened)
+        return opened;
+    const auto tooLarge = [&] {
+        return FileResult::failure("larger than " + byteCount(limit) + ", the most this file may hold");
+    };
+    if (static_cast<std::uintmax_t>(st.st_size) > limit)
+        return tooLarge();
+    // One byte more than the limit tells a file that grew since fstat.
+    if (!preadUpTo(fd.get(), out, limit + 1, 0)) {
+        out.clear();
+        return lastError();
     }
+    if (out.size() > limit) {
+        out.clear();
+        return tooLarge();
+    }
+    return FileResult::success();
+}
+
+std::optional<std::string> ReadFile(const fs::path& path, std::size_t limit)
+{
+    std::string out;
+    if (!ReadWholeFile(path, out, limit))
+        return std::nullopt;
     return out;
 }
 
 std::optional<std::string> ReadRange(const fs::path& path, std::uintmax_t offset, std::size_t size)
 {
-    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!fd.ok())
+    Fd fd(-1);
+    if (!openRegular(path, O_RDONLY, fd))
         return std::nullopt;
-    std::string out(size, '\0');
-    std::size_t done = 0;
-    while (done < size) {
-        const ssize_t n = ::pread(fd.get(), out.data() + done, size - done,
-                                  static_cast<off_t>(offset + done));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return std::nullopt;
-        }
-        if (n == 0)
-            break;
-        done += static_cast<std::size_t>(n);
-    }
-    out.resize(done);
+    std::string out;
+    if (!preadUpTo(fd.get(), out, size, offset))
+        return std::nullopt;
     return out;
 }
 
 std::uintmax_t FileSize(const fs::path& path)
 {
-    std::error_code ec;
-    const auto size = fs::file_size(path, ec);
-    return ec ? 0 : size;
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return 0;
+    return static_cast<std::uintmax_t>(st.st_size);
 }
 
 bool FileExists(const fs::path& path)
 {
-    std::error_code ec;
-    return fs::is_regular_file(path, ec);
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-bool AppendToFile(const fs::path& path, std::string_view bytes)
+FileResult CheckDataFile(const fs::path& path) { return checkBeforeOpen(path); }
+
+FileResult AppendToFile(const fs::path& path, std::string_view bytes)
 {
     if (FaultInjection::next())
-        return false;
-    Fd fd(::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644));
-    if (!fd.ok())
-        return false;
+        return lastError();
+    Fd fd(-1);
     struct stat before {};
-    if (::fstat(fd.get(), &before) != 0)
-        return false;
+    if (FileResult opened = openRegular(path, O_WRONLY | O_APPEND | O_CREAT, fd, &before); !opened)
+        return opened;
     if (!writeAll(fd.get(), bytes)) {
+        const FileResult failed = lastError();
         // A write cut short (a full disk) must not leave part of a record behind.
         (void)::ftruncate(fd.get(), before.st_size);
-        return false;
+        return failed;
     }
-    return fd.close();
+    return fd.close() ? FileResult::success() : lastError();
 }
 
-bool CreateIfMissing(const fs::path& path)
+FileResult AppendRecord(const fs::path& path, std::string_view record, std::size_t recordSize)
 {
+    if (FaultInjection::next())
+        return lastError();
+    Fd fd(-1);
+    struct stat before {};
+    if (FileResult opened = openRegular(path, O_RDWR | O_CREAT, fd, &before); !opened)
+        return opened;
+    const auto size = static_cast<std::uintmax_t>(before.st_size);
+    const std::uintmax_t boundary = recordSize == 0 ? size : size - size % recordSize;
+    // The bytes of a partial record are kept aside so that a failed write can put them back.
+    std::string tail;
+    if (boundary < size && !preadUpTo(fd.get(), tail, static_cast<std::size_t>(size - boundary), boundary))
+        return lastError();
+    if (!pwriteAll(fd.get(), record, static_cast<off_t>(boundary)) ||
+        (boundary + record.size() < size && ::ftruncate(fd.get(), static_cast<off_t>(boundary + record.size())) != 0)) {
+        const FileResult failed = lastError();
+        (void)::ftruncate(fd.get(), static_cast<off_t>(boundary));
+        (void)pwriteAll(fd.get(), tail, static_cast<off_t>(boundary));
+        return failed;
+    }
+    return fd.close() ? FileResult::success() : lastError();
+}
+
+FileResult CreateIfMissing(const fs::path& path)
+{
+    if (FileResult checked = checkBeforeOpen(path); !checked)
+        return checked;
     if (FileExists(path))
-        return true;
+        return FileResult::success();
     if (FaultInjection::next())
-        return false;
-    Fd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
-    return fd.ok() && fd.close();
+        return lastError();
+    Fd fd(-1);
+    if (FileResult opened = openRegular(path, O_WRONLY | O_CREAT, fd); !opened)
+        return opened;
+    return fd.close() ? FileResult::success() : lastError();
 }
 
-bool RemoveFile(const fs::path& path)
+FileResult RemoveFile(const fs::path& path)
 {
+    if (FileResult checked = checkBeforeOpen(path); !checked)
+        return checked;
     if (FaultInjection::next())
-        return false;
-    if (::unlink(path.c_str()) == 0)
-        return true;
-    return errno == ENOENT;
+        return lastError();
+    if (::unlink(path.c_str()) == 0 || errno == ENOENT)
+        return FileResult::success();
+    return lastError();
 }
 
-bool WriteTempFile(const fs::path& temp, std::string_view content)
+FileResult WriteTempFile(const fs::path& temp, std::string_view content)
 {
-    // A temporary left by an interrupted rewrite is discarded, never appended to.
+    // A temporary left by an interrupted rewrite is discarded, never appended to; whatever has
+    // its name (a link, a FIFO) is replaced by a new file, never written through.
     if (FaultInjection::next()) {
+        const FileResult failed = lastError();
         ::unlink(temp.c_str());
-        return false;
+        return failed;
     }
-    Fd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    if (::unlink(temp.c_str()) != 0 && errno != ENOENT)
+        return lastError();
+    Fd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | kOpenFlags, 0644));
     if (!fd.ok())
-        return false;
-    bool ok = !FaultInjection::next() && writeAll(fd.get(), content);
-    ok = ok && !FaultInjection::next() && ::fsync(fd.get()) == 0;
-    ok = fd.close() && ok;
-    if (!ok)
+        return lastError();
+    FileResult result = FileResult::success();
+    if (FaultInjection::next() || !writeAll(fd.get(), content))
+        result = lastError();
+    else if (FaultInjection::next() || ::fsync(fd.get()) != 0)
+        result = lastError();
+    if (!fd.close() && result)
+        result = lastError();
+    if (!result)
         ::unlink(temp.c_str());
-    return ok;
+    return result;
 }
 
-bool RenameOver(const fs::path& temp, const fs::path& target)
+FileResult RenameOver(const fs::path& temp, const fs::path& target)
 {
-    if (FaultInjection::next() || ::rename(temp.c_str(), target.c_str()) != 0) {
+    FileResult result = checkBeforeOpen(target);
+    if (result && (FaultInjection::next() || ::rename(temp.c_str(), target.c_str()) != 0))
+        result = lastError();
+    if (!result)
         ::unlink(temp.c_str());
-        return false;
-    }
-    return true;
+    return result;
 }
 
-bool ReplaceFile(const fs::path& target, const fs::path& temp, std::string_view content)
+FileResult ReplaceFile(const fs::path& target, const fs::path& temp, std::string_view content)
 {
-    return WriteTempFile(temp, content) && RenameOver(temp, target);
+    // A target that is not a regular file is refused before anything is written.
+    if (FileResult checked = checkBeforeOpen(target); !checked)
+        return checked;
+    if (FileResult written = WriteTempFile(temp, content); !written)
+        return written;
+    return RenameOver(temp, target);
 }
 
 std::vector<std::string> SplitLines(std::string_view text)

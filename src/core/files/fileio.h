@@ -1,63 +1,116 @@
 // fileio.h - the one layer through which Prismara reads and writes its data files.
 //
-// Every write, flush, rename and delete of a data file goes through these functions, so that
-// a test can make the Nth such operation fail (FaultInjection) and check that no file is ever
-// left missing or half-written.
+// Every read, write, flush, rename and delete of a data file goes through these functions, so
+// that a test can make the Nth mutating operation fail or stop there (FaultInjection) and check
+// that no file is ever left missing or half-written, and so that no data file can hang the
+// program or exhaust its memory.
 #pragma once
 
+#include <cerrno>
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace prismara {
 
 namespace fs = std::filesystem;
 
-// Test hook: counts the mutating operations (create, write, flush, rename, remove) and makes the
-// one numbered failAt (1-based) fail. failAt = 0 disables injection.
+// Test hooks on the mutating operations (create, write, flush, rename, remove), counted from the
+// last reset. failAt makes operation `operation` (1-based) fail with the system error `error`
+// (EIO unless given); stopAt makes the process stop itself (SIGSTOP) just before operation
+// `operation`, so that a test can kill it there. 0 disables either.
 class FaultInjection
 {
 public:
-    static void failAt(int operation);
+    static void failAt(int operation, int error = 0);
+    static void stopAt(int operation);
     static void reset();
     static int count();           // operations performed since the last reset
-    static bool next();           // true when the operation about to run must fail
+    static bool next();           // true when the operation about to run must fail (errno is set)
 };
 
-// Reads the whole file; nullopt when it cannot be opened.
-std::optional<std::string> ReadFile(const fs::path& path);
+// Whole-file reads never take more than a limit: a file that is larger is refused, not read.
+// The palette index, the saved-scheme lists and the settings files are small text files.
+inline constexpr std::size_t kSmallFileLimit = std::size_t{1} << 20;  // 1 MiB
+// Every other whole-file read: palette and scheme data that a command rewrites, imported files.
+inline constexpr std::size_t kWholeFileLimit = std::size_t{64} << 20; // 64 MiB
+
+// The outcome of a file operation: success, or why it failed in the system's words ("No space
+// left on device", "not a regular file"). Converts to bool (true on success).
+class [[nodiscard]] FileResult
+{
+public:
+    static FileResult success() { return FileResult(); }
+    static FileResult fromErrno(int error);
+    static FileResult failure(std::string reason) { return FileResult(std::move(reason), 0); }
+
+    bool ok() const { return reason_.empty(); }
+    operator bool() const { return ok(); } // NOLINT: reads as the bool these functions returned
+    // Empty on success.
+    const std::string& reason() const { return reason_; }
+    // The file does not exist (ENOENT).
+    bool missing() const { return errno_ == ENOENT; }
+
+private:
+    FileResult() = default;
+    FileResult(std::string reason, int error) : reason_(std::move(reason)), errno_(error) {}
+    std::string reason_;
+    int errno_ = 0;
+};
+
+// Every function below opens without blocking and uses only regular files (a symbolic link
+// counts as what it points to): a FIFO, a device, a socket or a folder in a data file's place is
+// never read, written, truncated or deleted. Each fails with the reason instead.
+
+// Reads the whole file into `out`, refusing a file of more than `limit` bytes.
+FileResult ReadWholeFile(const fs::path& path, std::string& out, std::size_t limit = kWholeFileLimit);
+// The same, nullopt on any failure.
+std::optional<std::string> ReadFile(const fs::path& path, std::size_t limit = kWholeFileLimit);
 
 // Reads `size` bytes from `offset`; returns fewer at the end of the file, nullopt when the file
 // cannot be opened.
 std::optional<std::string> ReadRange(const fs::path& path, std::uintmax_t offset, std::size_t size);
 
-// Size in bytes, 0 for a missing or unreadable file.
+// Size in bytes, 0 for a missing, unreadable or not regular file.
 std::uintmax_t FileSize(const fs::path& path);
 
+// True for an existing regular file.
 bool FileExists(const fs::path& path);
+
+// Success when the path names nothing or a regular file; else why it cannot be a data file
+// ("not a regular file (a FIFO)").
+FileResult CheckDataFile(const fs::path& path);
 
 // Appends bytes at the end, creating the file when it does not exist. An append that fails
 // part-way (a full disk) is taken back, so the file keeps exactly its old bytes.
-bool AppendToFile(const fs::path& path, std::string_view bytes);
+FileResult AppendToFile(const fs::path& path, std::string_view bytes);
+
+// Appends one record of a file of fixed `recordSize`-byte records, creating the file when
+// needed. Bytes after the last whole record (an append cut short) are overwritten, so the new
+// record starts on a record boundary; the rest of the file is neither read nor copied. On
+// failure the file keeps its old bytes.
+FileResult AppendRecord(const fs::path& path, std::string_view record, std::size_t recordSize);
 
 // Creates an empty file when none exists; an existing file is left as it is.
-bool CreateIfMissing(const fs::path& path);
+FileResult CreateIfMissing(const fs::path& path);
 
 // Deletes the file; a missing file counts as success.
-bool RemoveFile(const fs::path& path);
+FileResult RemoveFile(const fs::path& path);
 
 // Replaces `target` with `content` in one step: the content is written to `temp` (created anew,
 // so a stale temporary never contributes), flushed to disk, closed, and renamed over `target`.
-// On any failure the temporary is removed, `target` is untouched and false is returned.
-bool ReplaceFile(const fs::path& target, const fs::path& temp, std::string_view content);
+// On any failure the temporary is removed, `target` is untouched and the reason is returned.
+FileResult ReplaceFile(const fs::path& target, const fs::path& temp, std::string_view content);
 
 // The two halves of ReplaceFile, for rewrites that must prepare several files before any
 // of them replaces its original.
-bool WriteTempFile(const fs::path& temp, std::string_view content);
-bool RenameOver(const fs::path& temp, const fs::path& target);
+FileResult WriteTempFile(const fs::path& temp, std::string_view content);
+FileResult RenameOver(const fs::path& temp, const fs::path& target);
 
 // Splits text into lines at CR LF, lone LF or lone CR; the last line counts only when it is
 // not empty.

@@ -51,6 +51,31 @@ std::string chartFileName(std::uint64_t number)
 
 const std::string kIndexName(kChartIndexFile);
 
+const std::string kNotText = kIndexName + " is not a text file (it holds NUL bytes); it is left as it is";
+
+bool isText(std::string_view text) { return text.find('\0') == std::string_view::npos; }
+
+StoreResult readIndexText(const std::filesystem::path& path, std::string& text)
+{
+    if (const FileResult read = ReadWholeFile(path, text, kSmallFileLimit); !read)
+        return StoreResult::notRead(kIndexName, read.reason());
+    return StoreResult::success();
+}
+
+// The index's text for a command that rewrites it: a file that is not text (NUL bytes: UTF-16,
+// binary garbage) is refused, so that no rewrite turns it into something else.
+StoreResult readIndexTextToRewrite(const std::filesystem::path& path, std::string& text)
+{
+    if (StoreResult read = readIndexText(path, text); !read)
+        return read;
+    return isText(text) ? StoreResult::success() : StoreResult::refused(kIndexName, kNotText);
+}
+
+StoreResult written(const FileResult& result)
+{
+    return result ? StoreResult::success() : StoreResult::notWritten(kIndexName, result.reason());
+}
+
 } // namespace
 
 ChartIndex::ChartIndex(std::filesystem::path folder) : folder_(std::move(folder)) {}
@@ -96,29 +121,35 @@ std::optional<std::uint64_t> ChartIndex::chartNumber(std::string_view file)
 
 StoreResult ChartIndex::RepairFile() const
 {
-    const auto data = ReadFile(path());
-    if (!data)
-        return StoreResult::notRead(kIndexName);
-    const std::string repaired = joinLines(nonBlankLines(*data));
-    if (repaired == *data)
+    std::string data;
+    if (StoreResult read = readIndexTextToRewrite(path(), data); !read)
+        return read;
+    const std::string repaired = joinLines(nonBlankLines(data));
+    if (repaired == data)
         return StoreResult::success();
-    if (!ReplaceFile(path(), folder_ / kChartIndexTemp, repaired))
-        return StoreResult::notWritten(kIndexName);
-    return StoreResult::success();
+    return written(ReplaceFile(path(), folder_ / kChartIndexTemp, repaired));
 }
 
 ChartList ChartIndex::read() const
 {
     ChartList list;
-    const auto data = ReadFile(path());
-    if (!data) {
-        list.error = kIndexName + " could not be read: no palettes can be shown";
+    std::string data;
+    if (StoreResult read = readIndexText(path(), data); !read) {
+        list.error = read.message() + "; no palettes can be shown";
         return list;
     }
-    const std::vector<std::string> lines = nonBlankLines(*data);
+    const std::vector<std::string> lines = nonBlankLines(data);
     const std::string repaired = joinLines(lines);
-    if (repaired != *data && !ReplaceFile(path(), folder_ / kChartIndexTemp, repaired))
-        list.warnings.push_back(kIndexName + " could not be written: its blank lines were not removed");
+    // An index that is not text is read as it is, never repaired; it is reported once, its
+    // records' own faults with it.
+    const bool text = isText(data);
+    if (!text)
+        list.warnings.push_back(kNotText);
+    else if (repaired != data) {
+        if (const FileResult saved = ReplaceFile(path(), folder_ / kChartIndexTemp, repaired); !saved)
+            list.warnings.push_back(kIndexName + " could not be written (" + saved.reason() +
+                                    "): its blank lines were not removed");
+    }
 
     const std::size_t complete = lines.size() / 3;
     std::set<std::string> usedNames;
@@ -129,17 +160,18 @@ ChartList ChartIndex::read() const
         if (const auto number = chartNumber(entry.file))
             largest = std::max(largest, *number);
         if (!isPlainFileName(entry.file)) {
-            list.warnings.push_back("Palette record " + std::to_string(r + 1) + " of " + kIndexName +
-                                    " names \"" + entry.file +
-                                    "\", which is not a file of the program folder; it is ignored");
+            if (text)
+                list.warnings.push_back("Palette record " + std::to_string(r + 1) + " of " + kIndexName +
+                                        " names \"" + entry.file +
+                                        "\", which is not a file of the program folder; it is ignored");
             continue;
         }
-        if (ChartKindOf(entry.kind) == ChartKind::Unknown)
+        if (ChartKindOf(entry.kind) == ChartKind::Unknown && text)
             list.warnings.push_back("Palette \"" + entry.name + "\" has the unknown kind \"" + entry.kind +
                                     "\"; it is treated as read-only");
         list.entries.push_back(std::move(entry));
     }
-    if (lines.size() % 3 != 0)
+    if (lines.size() % 3 != 0 && text)
         list.warnings.push_back(kIndexName + " ends with an incomplete palette record; it is ignored");
     if (complete == 0)
         list.error = kIndexName + " lists no palettes";
@@ -168,29 +200,27 @@ StoreResult ChartIndex::appendRecord(std::string_view file, std::string_view nam
         return StoreResult::refused(kIndexName, std::string("\"").append(file).append("\" is not a palette file name"));
     if (!isChartName(name))
         return StoreResult::refused(kIndexName, std::string("\"").append(name).append("\" cannot be a palette name"));
-    const auto data = ReadFile(path());
-    if (!data)
-        return StoreResult::notRead(kIndexName);
+    std::string data;
+    if (StoreResult read = readIndexTextToRewrite(path(), data); !read)
+        return read;
 
     std::string record;
     record.append(file).append(kLineEnd).append(name).append(kLineEnd).append("1").append(kLineEnd);
 
-    std::vector<std::string> lines = nonBlankLines(*data);
-    if (lines.size() % 3 == 0 && joinLines(lines) == *data)
-        return AppendToFile(path(), record) ? StoreResult::success() : StoreResult::notWritten(kIndexName);
+    std::vector<std::string> lines = nonBlankLines(data);
+    if (lines.size() % 3 == 0 && joinLines(lines) == data)
+        return written(AppendToFile(path(), record));
 
     lines.resize(lines.size() - lines.size() % 3);
-    if (!ReplaceFile(path(), folder_ / kChartIndexTemp, joinLines(lines) + record))
-        return StoreResult::notWritten(kIndexName);
-    return StoreResult::success();
+    return written(ReplaceFile(path(), folder_ / kChartIndexTemp, joinLines(lines) + record));
 }
 
 StoreResult ChartIndex::DeleteChart(std::int32_t Index, std::optional<std::string_view> expectedFile) const
 {
-    const auto data = ReadFile(path());
-    if (!data)
-        return StoreResult::notRead(kIndexName);
-    std::vector<std::string> lines = nonBlankLines(*data);
+    std::string data;
+    if (StoreResult read = readIndexTextToRewrite(path(), data); !read)
+        return read;
+    std::vector<std::string> lines = nonBlankLines(data);
     const std::size_t records = lines.size() / 3;
     if (Index < 1 || static_cast<std::size_t>(Index) > records)
         return StoreResult::refused(kIndexName,
@@ -201,9 +231,7 @@ StoreResult ChartIndex::DeleteChart(std::int32_t Index, std::optional<std::strin
                                                     kIndexName + " no longer names " +
                                                     std::string(*expectedFile));
     lines.erase(first, first + 3);
-    if (!ReplaceFile(path(), folder_ / kChartIndexTemp, joinLines(lines)))
-        return StoreResult::notWritten(kIndexName);
-    return StoreResult::success();
+    return written(ReplaceFile(path(), folder_ / kChartIndexTemp, joinLines(lines)));
 }
 
 } // namespace prismara

@@ -44,7 +44,10 @@ public:
 
     // Removes the lines that are empty once spaces are trimmed; the other lines are kept
     // unchanged, each ended by CR LF. The index is rewritten only when that changes it.
-    // A missing index is reported and not created.
+    // A missing index is reported and not created. An index that is not text (it holds NUL
+    // bytes: UTF-16, binary garbage) is never rewritten, here or by appendRecord and
+    // DeleteChart; read() reads it as it is and reports it in one warning. An index that is not
+    // a regular file or is larger than kSmallFileLimit is reported and not read.
     StoreResult RepairFile() const;
 
     // RepairFile, then every complete record. A trailing record of fewer than three lines is

@@ -108,9 +108,8 @@ StoreResult SaveColorPage(const std::filesystem::path& file, const ColorPageText
 {
     std::filesystem::path temp = file;
     temp += ".tmp";
-    if (!ReplaceFile(file, temp, ColorPageHtml(texts)))
-        return StoreResult::notWritten(file.filename().string());
-    return StoreResult::success();
+    const FileResult written = ReplaceFile(file, temp, ColorPageHtml(texts));
+    return written ? StoreResult::success() : StoreResult::notWritten(file.filename().string(), written.reason());
 }
 
 } // namespace prismara

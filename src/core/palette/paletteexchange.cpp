@@ -87,14 +87,15 @@ ImportOutcome ImportPaletteFile(PaletteStore& store, const std::filesystem::path
                                                          " MiB it is too large for a palette");
         return outcome;
     }
-    const auto bytes = ReadFile(file);
-    if (!bytes) {
+    // Read without blocking and within the limit, whatever the file became since it was looked at.
+    std::string bytes;
+    if (const FileResult read = ReadWholeFile(file, bytes, kMaxPaletteFileBytes); !read) {
         ImportOutcome outcome;
-        outcome.result = StoreResult::notRead(shown);
+        outcome.result = StoreResult::notRead(shown, read.reason());
         return outcome;
     }
     const std::filesystem::path absolute = std::filesystem::absolute(file, ec);
-    return ImportPalette(store, file.string(), *bytes, name, (ec ? file : absolute).string());
+    return ImportPalette(store, file.string(), bytes, name, (ec ? file : absolute).string());
 }
 
 StoredPalette ReadStoredPalette(const PaletteStore& store, int position)

@@ -106,7 +106,8 @@ StoreResult PaletteFile::create() const
 {
     if (!hasPlainName())
         return refusedName();
-    return CreateIfMissing(path()) ? StoreResult::success() : StoreResult::notWritten(fileName_);
+    const FileResult created = CreateIfMissing(path());
+    return created ? StoreResult::success() : StoreResult::notWritten(fileName_, created.reason());
 }
 
 StoreResult PaletteFile::append(std::string_view hexText) const
@@ -133,26 +134,20 @@ StoreResult PaletteFile::append(std::string_view hexText) const
 
 StoreResult PaletteFile::appendRecord(std::string_view record) const
 {
-    const std::uintmax_t size = FileSize(path());
-    if (size % kRecordSize == 0)
-        return AppendToFile(path(), record) ? StoreResult::success() : StoreResult::notWritten(fileName_);
-
-    // An earlier append was cut short: put the new record where the partial one starts.
-    auto data = ReadFile(path());
-    if (!data)
-        return StoreResult::notRead(fileName_);
-    data->resize(data->size() - data->size() % kRecordSize);
-    data->append(record);
-    if (!ReplaceFile(path(), folder_ / (fileName_ + ".tmp"), *data))
-        return StoreResult::notWritten(fileName_);
-    return StoreResult::success();
+    // A trailing partial record (an append cut short) is overwritten in place: only the tail of
+    // the file is touched, however long the palette is.
+    const FileResult appended = AppendRecord(path(), record, kRecordSize);
+    return appended ? StoreResult::success() : StoreResult::notWritten(fileName_, appended.reason());
 }
 
 StoreResult PaletteFile::clear() const
 {
     if (!hasPlainName())
         return refusedName();
-    const auto remove = [&] { return RemoveFile(path()) ? StoreResult::success() : StoreResult::notDeleted(fileName_); };
+    const auto remove = [&] {
+        const FileResult removed = RemoveFile(path());
+        return removed ? StoreResult::success() : StoreResult::notDeleted(fileName_, removed.reason());
+    };
     if (!FileExists(folder_ / namesFileName()))
         return remove();
     return changeKeepingNames(ReadFile(path()).value_or(std::string()), std::nullopt, {}, remove);
@@ -164,26 +159,26 @@ StoreResult PaletteFile::removeDuplicates() const
         return refusedName();
     if (count() <= 1)
         return StoreResult::success();
-    const auto data = ReadFile(path());
-    if (!data)
-        return StoreResult::notRead(fileName_);
-    const std::size_t n = data->size() / kRecordSize;
+    std::string bytes;
+    if (const FileResult read = ReadWholeFile(path(), bytes); !read)
+        return StoreResult::notRead(fileName_, read.reason());
+    const std::size_t n = bytes.size() / kRecordSize;
     std::string kept;
     kept.reserve(n * kRecordSize);
     std::unordered_set<std::uint64_t> seen;
     seen.reserve(n);
     std::vector<bool> keep(n, false);
     for (std::size_t i = 0; i < n; ++i) {
-        const char* record = data->data() + i * kRecordSize;
+        const char* record = bytes.data() + i * kRecordSize;
         if (seen.insert(recordKey(record)).second) {
             kept.append(record, kRecordSize);
             keep[i] = true;
         }
     }
-    if (kept == *data)
+    if (kept == bytes)
         return StoreResult::success();
     return changeKeepingNames(
-        *data, kept,
+        bytes, kept,
         [&](std::vector<std::string>& names) {
             std::size_t out = 0;
             for (std::size_t i = 0; i < names.size(); ++i) {
@@ -192,34 +187,28 @@ StoreResult PaletteFile::removeDuplicates() const
             }
             names.resize(out);
         },
-        [&] {
-            return ReplaceFile(path(), folder_ / (fileName_ + ".tmp"), kept) ? StoreResult::success()
-                                                                            : StoreResult::notWritten(fileName_);
-        });
+        [&] { return rewrite(fileName_ + ".tmp", kept); });
 }
 
 StoreResult PaletteFile::removeRecord(std::int32_t s) const
 {
     if (!hasPlainName())
         return refusedName();
-    const auto data = ReadFile(path());
-    if (!data)
-        return StoreResult::notRead(fileName_);
-    const std::size_t n = data->size() / kRecordSize;
+    std::string bytes;
+    if (const FileResult read = ReadWholeFile(path(), bytes); !read)
+        return StoreResult::notRead(fileName_, read.reason());
+    const std::size_t n = bytes.size() / kRecordSize;
     if (s < 1 || static_cast<std::size_t>(s) > n)
         return StoreResult::refused(fileName_, fileName_ + " has no colour " + std::to_string(s));
     const std::size_t at = static_cast<std::size_t>(s - 1) * kRecordSize;
     std::string rest;
     rest.reserve((n - 1) * kRecordSize);
-    rest.append(*data, 0, at);
-    rest.append(*data, at + kRecordSize, (n - static_cast<std::size_t>(s)) * kRecordSize);
+    rest.append(bytes, 0, at);
+    rest.append(bytes, at + kRecordSize, (n - static_cast<std::size_t>(s)) * kRecordSize);
     return changeKeepingNames(
-        *data, rest,
+        bytes, rest,
         [&](std::vector<std::string>& names) { names.erase(names.begin() + (s - 1)); },
-        [&] {
-            return ReplaceFile(path(), folder_ / (fileName_ + ".ctm"), rest) ? StoreResult::success()
-                                                                           : StoreResult::notWritten(fileName_);
-        });
+        [&] { return rewrite(fileName_ + ".ctm", rest); });
 }
 
 std::optional<PaletteNames> PaletteFile::names() const
@@ -243,9 +232,9 @@ StoreResult PaletteFile::setNames(const PaletteNames& names) const
                                                          .append(std::to_string(bytes.size() / kRecordSize))
                                                          .append(" colours, not ")
                                                          .append(std::to_string(names.names.size())));
-    if (!ReplaceFile(folder_ / namesFileName(), folder_ / (namesFileName() + ".tmp"), SerializePaletteNames(names, bytes)))
-        return StoreResult::notWritten(namesFileName());
-    return StoreResult::success();
+    const FileResult written =
+        ReplaceFile(folder_ / namesFileName(), folder_ / (namesFileName() + ".tmp"), SerializePaletteNames(names, bytes));
+    return written ? StoreResult::success() : StoreResult::notWritten(namesFileName(), written.reason());
 }
 
 StoreResult PaletteFile::changeKeepingNames(std::string_view before, const std::optional<std::string>& after,
@@ -264,12 +253,19 @@ StoreResult PaletteFile::changeKeepingNames(std::string_view before, const std::
             newSide = SerializePaletteNames(*names, *after);
         }
     }
-    if (newSide ? !ReplaceFile(side, temp, *newSide) : !RemoveFile(side))
-        return newSide ? StoreResult::notWritten(namesFileName()) : StoreResult::notDeleted(namesFileName());
+    if (const FileResult sideDone = newSide ? ReplaceFile(side, temp, *newSide) : RemoveFile(side); !sideDone)
+        return newSide ? StoreResult::notWritten(namesFileName(), sideDone.reason())
+                       : StoreResult::notDeleted(namesFileName(), sideDone.reason());
     StoreResult result = change();
     if (!result && !ReplaceFile(side, temp, *oldSide))
         (void)RemoveFile(side);
     return result;
+}
+
+StoreResult PaletteFile::rewrite(const std::string& temp, std::string_view bytes) const
+{
+    const FileResult written = ReplaceFile(path(), folder_ / temp, bytes);
+    return written ? StoreResult::success() : StoreResult::notWritten(fileName_, written.reason());
 }
 
 StoreResult AppendChartColor(const std::filesystem::path& folder, std::string_view fileName,

@@ -37,12 +37,16 @@ using PalettePageCells = std::array<PaletteCell, PalettePage::kCells>;
 //
 // Records that are not six hexadecimal digits read as empty cells and are copied unchanged by
 // every rewrite. Bytes after the last whole record (a trailing partial record) are not a
-// colour: rewrites drop them, and an append replaces them so the new record stays aligned.
+// colour: rewrites drop them, and an append overwrites them in place so the new record stays
+// aligned (without a names side file the rest of the palette is neither read nor copied). The
+// rewrites read the whole palette and refuse one of more than kWholeFileLimit bytes
+// (core/files/fileio.h).
 //
 // Every change keeps the names side file (palettenames.h) in step: names in step are rewritten
 // for the palette's new records first (an appended colour has no name, removed colours take
 // their names along), a side file out of step is dropped, and clearing the palette drops it.
-// When the palette file then cannot be changed, the side file is put back as it was.
+// When the palette file then cannot be changed, the side file is put back as it was. (The side
+// file's checksum covers the whole palette, so a change to a palette that has one reads it.)
 class PaletteFile
 {
 public:
@@ -94,6 +98,8 @@ public:
 private:
     StoreResult refusedName() const;
     StoreResult appendRecord(std::string_view record) const;
+    // Replaces the palette file with `bytes` through the temporary `temp`.
+    StoreResult rewrite(const std::string& temp, std::string_view bytes) const;
     // Runs `change`, which turns the palette bytes `before` into `after` (nullopt: the file is
     // deleted), keeping the side file in step as the class comment says; `edit` turns the names
     // of `before` into those of `after`.

@@ -7,14 +7,24 @@
 namespace prismara {
 
 // Success, or a failure with a message the window can show as it is ("c7.rgb could not be
-// written"). A failed operation has changed no file unless its own comment says otherwise.
+// written: No space left on device"). A failed operation has changed no file unless its own
+// comment says otherwise. `reason` is the system's word for why (FileResult::reason()).
 class [[nodiscard]] StoreResult
 {
 public:
     static StoreResult success() { return StoreResult(); }
-    static StoreResult notRead(const std::string& file) { return {file, file + " could not be read"}; }
-    static StoreResult notWritten(const std::string& file) { return {file, file + " could not be written"}; }
-    static StoreResult notDeleted(const std::string& file) { return {file, file + " could not be deleted"}; }
+    static StoreResult notRead(const std::string& file, const std::string& reason = {})
+    {
+        return {file, withReason(file + " could not be read", reason)};
+    }
+    static StoreResult notWritten(const std::string& file, const std::string& reason = {})
+    {
+        return {file, withReason(file + " could not be written", reason)};
+    }
+    static StoreResult notDeleted(const std::string& file, const std::string& reason = {})
+    {
+        return {file, withReason(file + " could not be deleted", reason)};
+    }
     // A request the files cannot satisfy (no such record, a name that is not a plain file name);
     // nothing was touched.
     static StoreResult refused(const std::string& file, std::string message)
@@ -29,6 +39,11 @@ public:
     const std::string& message() const { return message_; }
 
 private:
+    static std::string withReason(std::string message, const std::string& reason)
+    {
+        return reason.empty() ? message : message + ": " + reason;
+    }
+
     StoreResult() = default;
     StoreResult(std::string file, std::string message) : file_(std::move(file)), message_(std::move(message))
     {

@@ -11,6 +11,23 @@ namespace prismara {
 namespace {
 constexpr std::size_t kField = SchemeStyles::kFieldLength;
 
+// A list file's text, at most kSmallFileLimit bytes.
+std::optional<std::string> readList(const std::filesystem::path& path) { return ReadFile(path, kSmallFileLimit); }
+
+SchemeFileResult failed(SchemeFileStatus status, const std::filesystem::path& file, const FileResult& why)
+{
+    return {status, file, why.reason()};
+}
+
+// True when `longer` is `shorter` with one line more, anywhere.
+bool lacksOneLine(const std::vector<std::string>& longer, const std::vector<std::string>& shorter)
+{
+    if (longer.size() != shorter.size() + 1)
+        return false;
+    const auto diff = std::mismatch(shorter.begin(), shorter.end(), longer.begin());
+    return std::equal(diff.first, shorter.end(), diff.second + 1);
+}
+
 std::string withoutLineBreaks(std::string_view name)
 {
     std::string out(name);
@@ -33,7 +50,7 @@ std::filesystem::path SchemeFiles::dataPath() const { return folder_ / style().d
 std::vector<std::string> SchemeFiles::names() const
 {
     std::vector<std::string> out;
-    const auto text = ReadFile(listPath());
+    const auto text = readList(listPath());
     if (!text)
         return out;
     for (const std::string& line : SplitLines(*text))
@@ -43,7 +60,7 @@ std::vector<std::string> SchemeFiles::names() const
 
 std::size_t SchemeFiles::lineCount() const
 {
-    const auto text = ReadFile(listPath());
+    const auto text = readList(listPath());
     return text ? SplitLines(*text).size() : 0;
 }
 
@@ -78,17 +95,24 @@ SchemeFileResult SchemeFiles::save(std::string_view name, const std::vector<Colo
         fields.push_back(i < colors.size() ? colors[i] : s.elements[i].initialColor);
     const std::string record = encodeRecord(fields);
 
-    const auto listText = ReadFile(listPath());
-    const std::size_t n = (listText ? SplitLines(*listText).size() : 0) + 1;
+    std::string listText;
+    if (const FileResult read = ReadWholeFile(listPath(), listText, kSmallFileLimit); !read && !read.missing())
+        return failed(SchemeFileStatus::ListFileNotWritten, listPath(), read);
+    const std::size_t n = SplitLines(listText).size() + 1;
     const std::size_t offset = (n - 1) * length;
 
-    const std::string oldData = ReadFile(dataPath()).value_or(std::string());
-    bool written = false;
-    if (oldData.size() <= offset && oldData.size() % kField == 0) {
+    if (const FileResult usable = CheckDataFile(dataPath()); !usable)
+        return failed(SchemeFileStatus::DataFileNotWritten, dataPath(), usable);
+    const std::uintmax_t oldSize = FileSize(dataPath());
+    FileResult written = FileResult::success();
+    if (oldSize <= offset && oldSize % kField == 0) {
         // The usual case: the new record (after any missing ones) goes at the end.
-        written = AppendToFile(dataPath(), initialColors(oldData.size(), offset) + record);
+        written = AppendToFile(dataPath(), initialColors(static_cast<std::size_t>(oldSize), offset) + record);
     } else {
         // A record n already exists, or the file ends inside a field: rewrite it whole.
+        std::string oldData;
+        if (const FileResult read = ReadWholeFile(dataPath(), oldData); !read)
+            return failed(SchemeFileStatus::DataFileNotWritten, dataPath(), read);
         std::string content = oldData.substr(0, std::min(oldData.size(), offset));
         content.resize(content.size() - content.size() % kField);
         content += initialColors(content.size(), offset);
@@ -98,28 +122,31 @@ SchemeFileResult SchemeFiles::save(std::string_view name, const std::vector<Colo
         written = ReplaceFile(dataPath(), folder_ / kTempDataName, content);
     }
     if (!written)
-        return {SchemeFileStatus::DataFileNotWritten, dataPath()};
+        return failed(SchemeFileStatus::DataFileNotWritten, dataPath(), written);
 
     std::string line = quotedLine(withoutLineBreaks(name));
-    if (listText && !listText->empty() && listText->back() != '\n' && listText->back() != '\r')
+    if (!listText.empty() && listText.back() != '\n' && listText.back() != '\r')
         line.insert(0, "\r\n");
-    if (!AppendToFile(listPath(), line))
-        return {SchemeFileStatus::ListFileNotWritten, listPath()};
+    if (const FileResult appended = AppendToFile(listPath(), line); !appended)
+        return failed(SchemeFileStatus::ListFileNotWritten, listPath(), appended);
     return {};
 }
 
 SchemeFileResult SchemeFiles::remove(std::size_t position) const
 {
-    const auto listText = ReadFile(listPath());
+    const auto listText = readList(listPath());
     if (!listText)
-        return {SchemeFileStatus::NoSuchScheme, {}};
+        return {SchemeFileStatus::NoSuchScheme, {}, {}};
     const std::vector<std::string> lines = SplitLines(*listText);
     if (position >= lines.size())
-        return {SchemeFileStatus::NoSuchScheme, {}};
+        return {SchemeFileStatus::NoSuchScheme, {}, {}};
 
     const std::size_t length = style().recordLength;
-    const std::optional<std::string> oldData = ReadFile(dataPath());
-    const std::string data = oldData.value_or(std::string());
+    std::string data;
+    const FileResult dataRead = ReadWholeFile(dataPath(), data);
+    if (!dataRead && !dataRead.missing())
+        return failed(SchemeFileStatus::DataFileNotWritten, dataPath(), dataRead);
+    const std::optional<std::string> oldData = dataRead ? std::optional<std::string>(data) : std::nullopt;
 
     std::string newData;
     std::string newList;
@@ -135,24 +162,65 @@ SchemeFileResult SchemeFiles::remove(std::size_t position) const
 
     const std::filesystem::path tempData = folder_ / kTempDataName;
     const std::filesystem::path tempList = folder_ / kTempListName;
-    if (!WriteTempFile(tempData, newData))
-        return {SchemeFileStatus::DataFileNotWritten, dataPath()};
-    if (!WriteTempFile(tempList, newList)) {
-        RemoveFile(tempData);
-        return {SchemeFileStatus::ListFileNotWritten, listPath()};
+    // Both temporaries are complete and on disk before the data file is replaced: from that
+    // moment "set.hct" alone finishes the delete, even after a crash.
+    if (const FileResult r = WriteTempFile(tempData, newData); !r)
+        return failed(SchemeFileStatus::DataFileNotWritten, dataPath(), r);
+    if (const FileResult r = WriteTempFile(tempList, newList); !r) {
+        (void)RemoveFile(tempData);
+        return failed(SchemeFileStatus::ListFileNotWritten, listPath(), r);
     }
-    if (!RenameOver(tempData, dataPath())) {
-        RemoveFile(tempList);
-        return {SchemeFileStatus::DataFileNotWritten, dataPath()};
+    if (const FileResult r = RenameOver(tempData, dataPath()); !r) {
+        (void)RemoveFile(tempList);
+        return failed(SchemeFileStatus::DataFileNotWritten, dataPath(), r);
     }
-    if (!RenameOver(tempList, listPath())) {
+    if (const FileResult r = RenameOver(tempList, listPath()); !r) {
         // The data file already lost the record: put the old one back so list and data match.
         if (oldData)
-            ReplaceFile(dataPath(), tempData, *oldData);
+            (void)ReplaceFile(dataPath(), tempData, *oldData);
         else
-            RemoveFile(dataPath());
-        return {SchemeFileStatus::ListFileNotWritten, listPath()};
+            (void)RemoveFile(dataPath());
+        return failed(SchemeFileStatus::ListFileNotWritten, listPath(), r);
     }
+    return {};
+}
+
+std::string SchemeFiles::completeInterruptedDelete(const std::filesystem::path& folder)
+{
+    const std::filesystem::path tempData = folder / kTempDataName;
+    const std::filesystem::path tempList = folder / kTempListName;
+    if (FileExists(tempData)) {
+        // The data file was never replaced: the files are as they were before the delete.
+        (void)RemoveFile(tempData);
+        (void)RemoveFile(tempList);
+        return {};
+    }
+    const auto text = readList(tempList);
+    if (!text)
+        return {};
+    std::vector<std::string> remaining;
+    for (const std::string& line : SplitLines(*text))
+        remaining.push_back(nameFromLine(line));
+
+    std::vector<SchemeFiles> matches;
+    for (std::size_t style = 0; style < SchemeStyles::all().size(); ++style) {
+        SchemeFiles files(folder, style);
+        if (lacksOneLine(files.names(), remaining))
+            matches.push_back(files);
+    }
+    // Two lists alike: the one whose data file already lost a record is the one being deleted from.
+    if (matches.size() > 1)
+        std::erase_if(matches, [&](const SchemeFiles& f) {
+            const std::size_t length = f.style().recordLength;
+            return (FileSize(f.dataPath()) + length - 1) / length > remaining.size();
+        });
+    const std::string name(kTempListName);
+    if (matches.size() != 1)
+        return name + " is left from a delete of a saved color scheme that was cut short, and it matches " +
+               (matches.empty() ? "no" : "more than one") + " scheme list; it is left as it is";
+    if (const FileResult moved = RenameOver(tempList, matches.front().listPath()); !moved)
+        return "The delete of a saved color scheme that was cut short could not be completed: " +
+               matches.front().listPath().filename().string() + " could not be written: " + moved.reason();
     return {};
 }
 

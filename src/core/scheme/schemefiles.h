@@ -36,6 +36,7 @@ struct SchemeFileResult
 {
     SchemeFileStatus status = SchemeFileStatus::Ok;
     std::filesystem::path file;   // the file that could not be written; empty otherwise
+    std::string reason;           // why, in the system's words; empty when not known
 
     bool ok() const { return status == SchemeFileStatus::Ok; }
 };
@@ -57,7 +58,8 @@ public:
     std::filesystem::path listPath() const;
     std::filesystem::path dataPath() const;
 
-    // The scheme names in list order; empty when the list file is missing.
+    // The scheme names in list order; empty when the list file is missing, is not a regular file
+    // or is larger than kSmallFileLimit (core/files/fileio.h).
     std::vector<std::string> names() const;
     // The number of lines of the list file (0 when it is missing).
     std::size_t lineCount() const;
@@ -80,9 +82,19 @@ public:
     // others keep their order. Both new files are written completely as temporaries
     // ("colorset.dam", "set.hct", each created anew), then the data file is replaced, then the
     // list file. If a step fails, both files are left as they were (a data file already
-    // replaced is put back from the old bytes) and no temporary is left behind. Lines are written back as quoted names with
-    // CR LF; records the data file lacks stay missing.
+    // replaced is put back from the old bytes) and no temporary is left behind. Lines are
+    // written back as quoted names with CR LF; records the data file lacks stay missing.
+    // A process killed between the two renames leaves "set.hct" complete beside a data file
+    // already replaced: completeInterruptedDelete finishes the delete at the next start.
     SchemeFileResult remove(std::size_t position) const;
+
+    // Run once at start-up, before any list is read. A delete that was cut short is rolled back
+    // when the data file was not replaced yet ("colorset.dam" still exists: both temporaries are
+    // removed), and rolled forward when it was ("set.hct" alone: it takes the name of the list
+    // file it was made from, found as the one list that holds exactly its lines plus one).
+    // Returns a sentence for the user when a "set.hct" is left that matches no single list (it
+    // is then kept as it is), "" otherwise.
+    static std::string completeInterruptedDelete(const std::filesystem::path& folder);
 
     // The name rule of the save dialog: an empty answer (cancel) saves nothing (nullopt); an
     // answer of blanks only becomes "no name"; any other answer is used unchanged, except that
