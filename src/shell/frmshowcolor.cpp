@@ -31,6 +31,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
+#include <QShortcut>
 #include <QToolButton>
 
 #include <cctype>
@@ -260,6 +261,11 @@ void FrmShowColor::wireCommands()
     on("mnucontents", [this] { platform_.shellOpen(PathToQString(platform_.dataFilePath("help.chm"))); });
     on("mnuWeb", [this] { platform_.shellOpen(kHomePage); });
     on("mnuabout", [this] { FrmAbout::showAbout(platform_, this); });
+    // F10 opens the menu bar's first menu, as on other desktops; the arrows go on from there.
+    connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this, [this] {
+        if (QMenu* file = menu("mnufile"))
+            menuBar()->setActiveAction(file->menuAction());
+    });
 
     for (const Notation& n : kNotations) {
         if (QAction* a = action(ToQString(n.menuEntry)))

@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 
 #include <algorithm>
+#include <utility>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -32,6 +33,11 @@ bool applyChannelChange(QLineEdit* edit, const ChannelTextChange& change)
 
 // A channel in hex without padding, as shown while its box has the focus.
 QString shortHex(int channel) { return QString::number(channel, 16).toUpper(); }
+
+bool isMenuFocus(Qt::FocusReason reason)
+{
+    return reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason;
+}
 
 constexpr int kRow = 22;
 } // namespace
@@ -99,6 +105,9 @@ CurrentColorEditors::CurrentColorEditors(ColorHub& hub, QWidget* parent) : QWidg
     for (QLineEdit* e : {txtrh_, txtgh_, txtbh_})
         e->setText("FF");
 
+    // The copy commands copy the editors' texts as they are: their captions follow every change.
+    for (QLineEdit* e : findChildren<QLineEdit*>())
+        connect(e, &QLineEdit::textChanged, this, &CurrentColorEditors::textsEdited);
     connect(txtHex_, &QLineEdit::textChanged, this, [this] { htmlChanged(); });
     for (QLineEdit* e : {txtr_, txtg_, txtb_})
         connect(e, &QLineEdit::textChanged, this, [this, e] { decimalChanged(e); });
@@ -142,6 +151,20 @@ void CurrentColorEditors::showColor(ColorValue color)
     txtbh_->setText(blueHexFocus_ ? shortHex(GetBlue(color)) : ToQString(BlueHex(color)));
     txtgh_->setText(greenHexFocus_ ? shortHex(GetGreen(color)) : ToQString(GreenHex(color)));
     inUpdate_ = false;
+    if (std::exchange(textsChangedInUpdate_, false))
+        textsEdited();
+}
+
+void CurrentColorEditors::textsEdited()
+{
+    if (detached_)
+        return;
+    // A rewrite of all eight boxes rebuilds the captions once, at its end.
+    if (inUpdate_) {
+        textsChangedInUpdate_ = true;
+        return;
+    }
+    hub_.ChangeCopyMenu();
 }
 
 bool CurrentColorEditors::eventFilter(QObject* watched, QEvent* event)
@@ -164,9 +187,10 @@ bool CurrentColorEditors::eventFilter(QObject* watched, QEvent* event)
             blueHexFocus_ = true;
         break;
     case QEvent::FocusOut:
-        // A menu popping up does not leave the box: the focus comes back when it closes, and the
-        // copy commands in it must see the text as the user typed it.
-        if (kind == Kind::ReadOnly || static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason)
+        // A menu does not leave the box, whether it pops up or is opened from the keyboard (Alt
+        // and a letter, F10: the menu bar takes the focus): the focus comes back when it closes,
+        // and the copy commands in it must see the text as the user typed it.
+        if (kind == Kind::ReadOnly || isMenuFocus(static_cast<QFocusEvent*>(event)->reason()))
             break;
         if (edit == txtHex_)
             hexFocus_ = false;

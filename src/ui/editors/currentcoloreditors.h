@@ -58,8 +58,11 @@ private:
     QLabel* lblRgb_;
     QLabel* lblHex_;
 
+    void textsEdited();
+
     bool detached_ = false;
     bool inUpdate_ = false;
+    bool textsChangedInUpdate_ = false;
     bool hexFocus_ = false;
     bool redHexFocus_ = false;
     bool greenHexFocus_ = false;
