@@ -10,14 +10,17 @@
 #include <QAction>
 #include <QApplication>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <vector>
 
 namespace prismara {
 
@@ -51,6 +54,56 @@ constexpr InfoBox kBoxes[] = {
     {nullptr, "Cb:", "txtCb", &ColorPageTexts::txtCb},
     {nullptr, "Cr:", "txtCr", &ColorPageTexts::txtCr},
 };
+
+// One row of a panel: a caption and its box, or one widget across (caption nullptr).
+struct PanelRow
+{
+    QWidget* caption;
+    QWidget* field;
+    bool heading; // a model's heading: a column may break before it
+};
+
+// Lays `rows` out in `panel` in columns kPanelWidth wide, side by side, as many as a panel
+// `height` high needs so that every row is on view (one on a screen of ordinary height, more at
+// a large scale factor). A column breaks only before a heading. Returns the panel's width.
+int layOutColumns(QWidget* panel, const std::vector<PanelRow>& rows, int height)
+{
+    auto* columns = new QHBoxLayout(panel);
+    columns->setSizeConstraint(QLayout::SetNoConstraint);
+    const QMargins margins = columns->contentsMargins();
+    const int room = height - margins.top() - margins.bottom();
+    const int spacing = std::max(panel->style()->pixelMetric(QStyle::PM_LayoutVerticalSpacing), 0);
+    auto rowHeight = [&](const PanelRow& row) {
+        const int caption = row.caption ? row.caption->sizeHint().height() : 0;
+        return std::max(caption, row.field->sizeHint().height()) + spacing;
+    };
+    QFormLayout* column = nullptr;
+    int used = 0;
+    for (std::size_t first = 0; first < rows.size();) {
+        // The rows up to the next heading go together.
+        std::size_t end = first + 1;
+        while (end < rows.size() && !rows[end].heading)
+            ++end;
+        int group = 0;
+        for (std::size_t i = first; i < end; ++i)
+            group += rowHeight(rows[i]);
+        if (!column || (used > 0 && used + group > room)) {
+            column = new QFormLayout;
+            column->setSizeConstraint(QLayout::SetNoConstraint);
+            columns->addLayout(column);
+            used = 0;
+        }
+        for (std::size_t i = first; i < end; ++i) {
+            if (rows[i].caption)
+                column->addRow(rows[i].caption, rows[i].field);
+            else
+                column->addRow(rows[i].field);
+        }
+        used += group;
+        first = end;
+    }
+    return std::max(1, columns->count()) * kPanelWidth;
+}
 
 } // namespace
 
@@ -99,34 +152,36 @@ FrmPreview::FrmPreview(ColorHub& hub, QWidget* parent) : QDialog(parent), hub_(h
     QPalette neutral = picInfo_->palette();
     neutral.setColor(QPalette::Window, QApplication::palette().color(QPalette::Window));
     picInfo_->setPalette(neutral);
-    picInfo_->setGeometry(0, 0, kPanelWidth, hub_.platform().screenSizePixels().height());
+    const QSize screen = hub_.platform().screenSizePixels();
+    const int room = screen.height() - menuBar_->sizeHint().height();
 
     const EditorSnapshot editors = hub_.editorTexts();
     const ColorPageTexts values = ColorInfoTexts(ToStdString(editors.hex), ToStdString(editors.red), ToStdString(editors.green),
                                                  ToStdString(editors.blue));
 
-    auto* form = new QFormLayout(picInfo_);
-    form->setSizeConstraint(QLayout::SetNoConstraint);
+    std::vector<PanelRow> info;
     auto* title = new QLabel("<b>Color Info</b>", picInfo_);
     title->setObjectName("lblTitle");
     title->setAlignment(Qt::AlignCenter);
-    form->addRow(title);
+    info.push_back({nullptr, title, false});
     auto* hex = new QLineEdit(ToQString(values.txtHex), picInfo_);
     hex->setObjectName("txtHex");
     hex->setAlignment(Qt::AlignCenter);
-    form->addRow(hex);
+    info.push_back({nullptr, hex, false});
     for (const InfoBox& b : kBoxes) {
         if (b.heading) {
             auto* heading = new QLabel(QString("<b>%1</b>").arg(b.heading), picInfo_);
             heading->setObjectName(QString("lbl%1").arg(b.heading));
-            form->addRow(heading);
+            info.push_back({nullptr, heading, true});
         }
         auto* edit = new QLineEdit(ToQString(values.*b.value), picInfo_);
         edit->setObjectName(b.name);
         auto* caption = new QLabel(b.caption, picInfo_);
         caption->setObjectName(QString("lbl_%1").arg(b.name));
-        form->addRow(caption, edit);
+        info.push_back({caption, edit, false});
     }
+    const int infoWidth = layOutColumns(picInfo_, info, room);
+    picInfo_->setGeometry(0, 0, infoWidth, screen.height());
 
     // The CSS Color 4 values and the name, in a panel of their own beside PicInfo: shown here,
     // not saved with the page.
@@ -134,32 +189,31 @@ FrmPreview::FrmPreview(ColorHub& hub, QWidget* parent) : QDialog(parent), hub_(h
     more->setObjectName("PicInfoCss");
     more->setAutoFillBackground(true);
     more->setPalette(neutral);
-    more->setGeometry(kPanelWidth, 0, kPanelWidth, hub_.platform().screenSizePixels().height());
-    auto* moreForm = new QFormLayout(more);
-    moreForm->setSizeConstraint(QLayout::SetNoConstraint);
+    std::vector<PanelRow> moreRows;
     const ColorValue color = MakeColor(ChannelByte(values.txtr), ChannelByte(values.txtg), ChannelByte(values.txtb));
     for (const ColorInfoRow& row : ColorScienceRows(color)) {
         if (!row.heading.empty()) {
             auto* heading = new QLabel(QString("<b>%1</b>").arg(ToQString(row.heading)), more);
             heading->setObjectName("lbl" + ToQString(row.heading));
-            moreForm->addRow(heading);
+            moreRows.push_back({nullptr, heading, true});
         }
         auto* edit = new QLineEdit(ToQString(row.value), more);
         edit->setObjectName(ToQString(row.name));
         edit->setReadOnly(true);
         if (row.caption.empty()) {
-            moreForm->addRow(edit);
+            moreRows.push_back({nullptr, edit, false});
             continue;
         }
         auto* caption = new QLabel(ToQString(row.caption), more);
         caption->setObjectName("lbl_" + ToQString(row.name));
-        moreForm->addRow(caption, edit);
+        moreRows.push_back({caption, edit, false});
     }
+    const int moreWidth = layOutColumns(more, moreRows, room);
+    more->setGeometry(infoWidth, 0, moreWidth, screen.height());
 
     // Full-size: without a window manager to maximize it, the window still opens covering the
     // screen rather than at the layout's (tiny) minimum.
-    const QSize screen = hub_.platform().screenSizePixels();
-    resize(std::max(screen.width(), 2 * kPanelWidth), std::max(screen.height(), 200));
+    resize(std::max(screen.width(), infoWidth + moreWidth), std::max(screen.height(), 200));
     setWindowState(Qt::WindowMaximized);
 }
 
@@ -191,7 +245,8 @@ void FrmPreview::saveAsHtml()
         return;
     const StoreResult saved = SaveColorPage(ToPath(*file), texts());
     if (!saved)
-        platform.showError(this, "Save as Html", QString("The page could not be saved to %1.").arg(*file));
+        platform.showError(this, "Save as Html",
+                           QString("The page could not be saved to %1: %2.").arg(*file, ToQString(saved.message())));
 }
 
 void FrmPreview::mouseReleaseEvent(QMouseEvent* event)
