@@ -28,6 +28,7 @@ struct ScreenCapture
     QImage image;         // empty when the capture failed
     QRect geometry;       // the captured virtual-screen rectangle, in logical pixels
     QString error;        // why nothing could be captured (empty on success)
+    bool cancelled = false; // the user cancelled the wait for the desktop: nothing to tell
 };
 
 class Platform

@@ -1,6 +1,8 @@
 // portalscreenshot.cpp - the portal's Screenshot request: subscribe to the answer, ask, wait.
 #include "platform/portalscreenshot.h"
 
+#include "platform/frmportalwait.h"
+
 #include <QCoreApplication>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
@@ -127,10 +129,31 @@ ScreenCapture PortalScreenshot::take(const QDBusConnection& busIn, const QString
     limit.setSingleShot(true);
     QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
     limit.start(timeoutMs);
+    // A wait that lasts is shown, with a way out.
+    FrmPortalWait wait;
+    bool cancelled = false;
+    QObject::connect(&wait, &QDialog::rejected, &loop, [&] {
+        cancelled = true;
+        loop.quit();
+    });
+    QTimer showWait;
+    showWait.setSingleShot(true);
+    QObject::connect(&showWait, &QTimer::timeout, &wait, [&wait] {
+        wait.show();
+        wait.activateWindow();
+    });
+    showWait.start(FrmPortalWait::kShowDelayMs);
     if (!waiter.answered_)
         loop.exec();
+    wait.hide();
     waiter.loop_ = nullptr;
     subscribe(requestObject, false);
+
+    if (cancelled && !waiter.answered_) {
+        ScreenCapture result = failure(QStringLiteral("The screen capture was cancelled."));
+        result.cancelled = true;
+        return result;
+    }
 
     if (!waiter.answered_) {
         if (!callError.isEmpty())

@@ -29,7 +29,9 @@ public:
     // timeoutMs (window events keep running meanwhile). `parentWindow` is the portal's window
     // identifier ("x11:<hex id>") or "". The screenshot file is read and then deleted. The image
     // is returned at its own pixels with the virtual screen's geometry; on failure `error` says
-    // why in one sentence.
+    // why in one sentence. A wait longer than FrmPortalWait::kShowDelayMs shows the window
+    // "Waiting for the desktop to share the screen…"; its Cancel (or Esc) ends the wait at once
+    // with `cancelled` set.
     static ScreenCapture take(const QDBusConnection& bus, const QString& service, const QString& parentWindow,
                               int timeoutMs = kDefaultTimeoutMs);
 

@@ -107,7 +107,7 @@ ScreenCapture ChooseCapture(bool waylandPlatform, bool waylandSession, const std
     // clients black: ask the portal. A plain X server's picture stands when the portal cannot
     // do better, so a screen that really is black can still be picked from.
     ScreenCapture asked = portal();
-    if (!asked.image.isNull() || waylandSession || grabbed.image.isNull())
+    if (!asked.image.isNull() || asked.cancelled || waylandSession || grabbed.image.isNull())
         return asked;
     return grabbed;
 }

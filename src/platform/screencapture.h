@@ -20,7 +20,8 @@ ScreenCapture CaptureVirtualScreen(QWidget* parent);
 // The choice behind CaptureVirtualScreen. On a Wayland platform only the portal can see the
 // screen. Elsewhere the direct grab is taken unless it is blank; then the portal is asked, and
 // when it fails the grab still stands on a plain X server (waylandSession false: the screen may
-// really be black), while under Xwayland the portal's failure is the answer.
+// really be black), while under Xwayland the portal's failure is the answer. A wait for the
+// portal that the user cancelled is the answer everywhere.
 ScreenCapture ChooseCapture(bool waylandPlatform, bool waylandSession, const std::function<ScreenCapture()>& direct,
                             const std::function<ScreenCapture()>& portal);
 

@@ -77,6 +77,9 @@ FrmGetColor::FrmGetColor(const ScreenCapture& capture, int primaryWidth, QWidget
     shpshow_ = new QWidget(this);
     shpshow_->setObjectName("shpshow");
     shpshow_->setAutoFillBackground(true);
+    // The square only shows the colour: the pointer reads the picture through it, and a click on
+    // it picks the pixel under the pointer, never the colour the square showed before.
+    shpshow_->setAttribute(Qt::WA_TransparentForMouseEvents);
     shpshow_->resize(kShowSquareSize, kShowSquareSize);
     shpshow_->hide();
 }

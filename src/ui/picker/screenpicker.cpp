@@ -46,10 +46,11 @@ bool ScreenPicker::start()
     const ScreenCapture capture = platform.captureScreen(main);
     if (capture.image.isNull()) {
         main->show();
-        const QString reason = capture.error.isEmpty()
-                                   ? QStringLiteral("The screen could not be captured.")
-                                   : capture.error;
-        platform.showError(main, kPickerTitle, reason);
+        // A wait the user cancelled needs no explanation.
+        if (!capture.cancelled)
+            platform.showError(main, kPickerTitle,
+                               capture.error.isEmpty() ? QStringLiteral("The screen could not be captured.")
+                                                       : capture.error);
         emit finished();
         return false;
     }
