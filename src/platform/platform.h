@@ -13,6 +13,7 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 #include <filesystem>
 #include <optional>
@@ -45,6 +46,11 @@ public:
 
     // True when another copy of the program runs. The first call claims the instance.
     virtual bool previousInstance() = 0;
+
+    // Problems met so far that the user should hear of once, each one sentence naming the file
+    // and the reason (a lock that could not be used, a settings file that is not a regular
+    // file). Each is returned once.
+    virtual QStringList startupProblems() { return {}; }
 
     // The folder that holds the data files (no trailing separator) and the program's file name
     // without extension ("prismara").

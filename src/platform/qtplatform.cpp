@@ -22,6 +22,9 @@
 #include <QUrl>
 #include <QWidget>
 
+#include <cstdio>
+#include <utility>
+
 namespace prismara {
 
 namespace {
@@ -33,12 +36,12 @@ QString configFolder()
     return QDir::homePath() + "/.config";
 }
 
-QString runtimeFolder()
+QString cacheFolder()
 {
-    const QByteArray xdg = qgetenv("XDG_RUNTIME_DIR");
-    if (!xdg.isEmpty() && QFileInfo(QString::fromLocal8Bit(xdg)).isDir())
+    const QByteArray xdg = qgetenv("XDG_CACHE_HOME");
+    if (!xdg.isEmpty())
         return QString::fromLocal8Bit(xdg);
-    return QDir::tempPath();
+    return QDir::homePath() + "/.cache";
 }
 
 bool holdsData(const QString& folder) { return QFileInfo::exists(folder + "/colorchart.cci"); }
@@ -49,12 +52,17 @@ bool isWritableFolder(const QString& folder)
     return info.isDir() && info.isWritable();
 }
 
-// Copies a file that is not there yet and lets its owner write it: installed files may be read-only.
-void copyForUser(const QString& source, const QString& target)
+// Copies a file that is not there yet, writable by its owner (installed files may be read-only).
+// The copy is written whole under a temporary name first, so a copy that fails (a full disk)
+// leaves nothing behind, not an empty or partial file.
+bool copyForUser(const QString& source, const QString& target)
 {
-    if (QFileInfo::exists(target) || !QFile::copy(source, target))
-        return;
-    QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    if (QFileInfo::exists(target))
+        return false;
+    std::string bytes;
+    if (!ReadWholeFile(ToPath(source), bytes))
+        return false;
+    return ReplaceFile(ToPath(target), ToPath(target + ".tmp"), bytes);
 }
 
 // Fills the per-user folder from the installed data. The index goes last: it marks a complete fill.
@@ -77,10 +85,11 @@ void refreshHelpFile(const QString& installed, const QString& userFolder)
         return;
     if (copy.exists() && copy.size() == source.size() && copy.lastModified() == source.lastModified())
         return;
-    QFile::remove(copy.absoluteFilePath());
-    copyForUser(source.absoluteFilePath(), copy.absoluteFilePath());
+    (void)RemoveFile(ToPath(copy.absoluteFilePath()));
+    if (!copyForUser(source.absoluteFilePath(), copy.absoluteFilePath()))
+        return;
     QFile file(copy.absoluteFilePath());
-    if (file.open(QIODevice::Append))
+    if (file.open(QIODevice::ReadWrite))
         file.setFileTime(source.lastModified(), QFileDevice::FileModificationTime);
 }
 } // namespace
@@ -90,13 +99,31 @@ QtPlatform::~QtPlatform() = default;
 
 QString QtPlatform::settingsFile(const QString& app) { return configFolder() + "/" + app + ".ini"; }
 
+void QtPlatform::noteProblem(const QString& file, const QString& text)
+{
+    if (problemFiles_.contains(file))
+        return;
+    problemFiles_.insert(file);
+    problems_.append(text);
+}
+
+QStringList QtPlatform::startupProblems() { return std::exchange(problems_, {}); }
+
 QString QtPlatform::getSetting(const QString& app, const QString& section, const QString& key,
                                const QString& fallback)
 {
-    const auto text = ReadFile(ToPath(settingsFile(app)));
-    if (!text)
+    const QString path = settingsFile(app);
+    std::string text;
+    if (const FileResult read = ReadWholeFile(ToPath(path), text, kSmallFileLimit); !read) {
+        // A settings file that cannot be read (a FIFO, a device, far too large) counts as absent
+        // and is never written over.
+        if (!read.missing())
+            noteProblem(path, QString("The settings file %1 could not be read: %2. Prismara uses its defaults and "
+                                      "leaves the file as it is.")
+                                  .arg(path, ToQString(read.reason())));
         return fallback;
-    const auto value = IniFile::parse(*text).get(ToStdString(section), ToStdString(key));
+    }
+    const auto value = IniFile::parse(text).get(ToStdString(section), ToStdString(key));
     return value ? ToQString(*value) : fallback;
 }
 
@@ -105,21 +132,33 @@ void QtPlatform::saveSetting(const QString& app, const QString& section, const Q
 {
     const QString path = settingsFile(app);
     QDir().mkpath(QFileInfo(path).absolutePath());
-    IniFile ini = IniFile::parse(ReadFile(ToPath(path)).value_or(std::string()));
+    std::string text;
+    if (const FileResult read = ReadWholeFile(ToPath(path), text, kSmallFileLimit); !read && !read.missing())
+        return; // reported when it was read
+    IniFile ini = IniFile::parse(text);
     ini.set(ToStdString(section), ToStdString(key), ToStdString(value));
-    (void)ReplaceFile(ToPath(path), ToPath(path + ".tmp"), ini.serialize());
+    if (const FileResult saved = ReplaceFile(ToPath(path), ToPath(path + ".tmp"), ini.serialize()); !saved)
+        qWarning("prismara: %s could not be written: %s", qPrintable(path), saved.reason().c_str());
+}
+
+QString QtPlatform::lockFile()
+{
+    return PathToQString(InstanceLock::lockFile(ToStdString(programFileName()),
+                                                qEnvironmentVariable("XDG_RUNTIME_DIR").toStdString(),
+                                                ToStdString(cacheFolder())));
 }
 
 bool QtPlatform::previousInstance()
 {
     if (!lock_) {
-        lock_ = std::make_unique<QLockFile>(runtimeFolder() + "/" + programFileName() + ".lock");
-        // A lock whose process is gone is stale and removed by tryLock.
-        lock_->setStaleLockTime(0);
+        lock_ = std::make_unique<InstanceLock>(ToPath(lockFile()));
+        if (lock_->state() == InstanceLock::State::Failed)
+            noteProblem(PathToQString(lock_->file()),
+                        QString("The lock file %1 could not be used: %2. Prismara runs, but it cannot tell whether "
+                                "another copy of it is running.")
+                            .arg(PathToQString(lock_->file()), ToQString(lock_->reason())));
     }
-    if (lock_->isLocked())
-        return false;
-    return !lock_->tryLock(0);
+    return lock_->state() == InstanceLock::State::HeldByOtherCopy;
 }
 
 QString QtPlatform::resolveProgramFolder()
@@ -231,6 +270,8 @@ bool QtPlatform::askYesNo(QWidget* parent, const QString& text, const QString& t
 
 void QtPlatform::showError(QWidget* parent, const QString& title, const QString& text)
 {
+    // Also on the error stream, one line, for the user's session log.
+    std::fprintf(stderr, "prismara: %s\n", qPrintable(QString(text).replace('\n', ' ')));
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
     box.exec();
 }

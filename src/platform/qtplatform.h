@@ -1,11 +1,13 @@
 // qtplatform.h - the desktop services of Prismara implemented with Qt.
 #pragma once
 
+#include "platform/instancelock.h"
 #include "platform/platform.h"
 
 #include <QHash>
 #include <QIcon>
-#include <QLockFile>
+#include <QSet>
+#include <QStringList>
 
 #include <memory>
 
@@ -22,6 +24,7 @@ public:
     void saveSetting(const QString& app, const QString& section, const QString& key,
                      const QString& value) override;
     bool previousInstance() override;
+    QStringList startupProblems() override;
     QString programFolder() override;
     QString programFileName() override;
     QSize screenSizePixels() override;
@@ -43,6 +46,9 @@ public:
     // The INI file that holds the settings of one application name.
     static QString settingsFile(const QString& app);
 
+    // The per-user lock file of the single instance (see InstanceLock::lockFile).
+    QString lockFile();
+
     // Where the data files are looked for (see resolveProgramFolder below), for the running program.
     static QString resolveProgramFolder();
 
@@ -62,8 +68,13 @@ public:
     static QIcon installedIcon();
 
 private:
-    std::unique_ptr<QLockFile> lock_;
+    // Notes a problem with a file once per run, for startupProblems().
+    void noteProblem(const QString& file, const QString& text);
+
+    std::unique_ptr<InstanceLock> lock_;
     QString folder_;
+    QStringList problems_;
+    QSet<QString> problemFiles_;
 };
 
 } // namespace prismara

@@ -2,6 +2,8 @@
 #include "shell/frmshowcolor.h"
 
 #include "core/app/appinfo.h"
+#include "core/app/datafilecheck.h"
+#include "core/scheme/schemefiles.h"
 #include "widgets/colorswatch.h"
 #include "ui/editors/currentcoloreditors.h"
 #include "shell/frmabout.h"
@@ -32,6 +34,7 @@
 #include <QMenuBar>
 #include <QToolBar>
 #include <QShortcut>
+#include <QTimer>
 #include <QToolButton>
 
 #include <cctype>
@@ -297,11 +300,16 @@ void FrmShowColor::build()
     scheme_->setUpPanels();
     // 3.
     setWindowTitle(kWindowCaption);
-    // 4. The recent colours of this run.
+    // 4. The recent colours of this run (a recent.rgb that is not a regular file is reported below).
     (void)CreateIfMissing(platform_.dataFilePath("recent.rgb"));
     // 5.
     addToCount_ = 0;
-    // 6. Saved schemes of the first style, the first one loaded.
+    // 6. Saved schemes of the first style, the first one loaded, once a delete that was cut short
+    // has been completed.
+    QStringList problems;
+    if (const std::string unfinished = SchemeFiles::completeInterruptedDelete(platform_.programFolderPath());
+        !unfinished.empty())
+        problems << ToQString(unfinished);
     scheme_->fillSavedSchemes();
     // 7. White is web-safe.
     action("mnuWebsafe")->setEnabled(false);
@@ -327,6 +335,24 @@ void FrmShowColor::build()
     wheel_->applyStoredWheelType();
     // 16. Position; failures here only mean the window opens centred.
     placeWindow();
+    // Files that are there but cannot be used, and what the platform met (the lock, the settings),
+    // are told once, when the window is on screen.
+    for (const std::string& file : UnusableDataFiles(platform_.programFolderPath()))
+        problems << ToQString(file);
+    problems << platform_.startupProblems();
+    if (!problems.isEmpty())
+        QTimer::singleShot(0, this, [this, problems] { reportStartupProblems(problems); });
+}
+
+void FrmShowColor::reportStartupProblems(const QStringList& found)
+{
+    QStringList lines;
+    for (QString line : found) {
+        if (!line.endsWith('.'))
+            line += '.';
+        lines << line;
+    }
+    platform_.showError(this, kWindowCaption, lines.join('\n'));
 }
 
 void FrmShowColor::placeWindow()
@@ -453,11 +479,15 @@ void FrmShowColor::showEvent(QShowEvent* event)
 
 void FrmShowColor::closeEvent(QCloseEvent* event)
 {
-    shutdown();
+    saveForExit();
+    // Every other window of the program closes with the main window.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != this && w->isVisible())
+            w->close();
     QMainWindow::closeEvent(event);
 }
 
-void FrmShowColor::shutdown()
+void FrmShowColor::saveForExit()
 {
     if (shutDown_)
         return;
@@ -467,10 +497,6 @@ void FrmShowColor::shutdown()
     settings.setNumber(Setting::PositionX, PixelsToTwips(at.x()));
     settings.setNumber(Setting::PositionY, PixelsToTwips(at.y()));
     (void)RemoveFile(platform_.dataFilePath("recent.rgb"));
-    // Every other window of the program closes with the main window.
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w != this && w->isVisible())
-            w->close();
 }
 
 } // namespace prismara

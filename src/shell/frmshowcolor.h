@@ -59,6 +59,10 @@ public:
     void showColorDialog();
     void popUpEditMenuOverSwatch(const QPoint& globalPos);
 
+    // What Exit saves before the program ends: the window position; and the recent colours go.
+    // Runs once; closing the window runs it, and so does a SIGTERM or SIGINT.
+    void saveForExit();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -69,7 +73,7 @@ private:
     void wireCommands();
     void build();
     void placeWindow();
-    void shutdown();
+    void reportStartupProblems(const QStringList& found);
     QAction* addMenuEntry(QWidget* parentMenu, const struct MenuEntry& entry);
     void addCopySubmenus(QWidget* parentMenu);
     void addVisionChoices(QWidget* parentMenu);

@@ -1,5 +1,6 @@
-// main.cpp - entry routine: the printing modes of the command line without a display, else one
-// running copy, white as the current colour, the main window.
+// main.cpp - entry routine: the printing modes of the command line without a display, else a
+// display, one running copy, white as the current colour, the main window; SIGTERM and SIGINT
+// end it like Exit.
 #include "shell/commandline.h"
 #include "shell/frmshowcolor.h"
 #include "shell/toolbaricons.h"
@@ -15,8 +16,12 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <optional>
+#include <cstring>
 #include <ctime>
+#include <functional>
+#include <optional>
+#include <string>
+#include <tuple>
 
 #include <csignal>
 #include <sys/socket.h>
@@ -24,24 +29,31 @@
 
 namespace {
 int g_signalPipe[2] = {-1, -1};
+volatile sig_atomic_t g_signalled = 0;
 
-void onTerminate(int)
+void onTerminate(int signal)
 {
+    // A second signal while the first is handled ends the program at once.
+    if (g_signalled)
+        ::_exit(128 + signal);
+    g_signalled = 1;
     const char byte = 1;
     [[maybe_unused]] const auto written = ::write(g_signalPipe[0], &byte, 1);
 }
 
-// SIGTERM and SIGINT close the main window like Exit, so the position is saved and the recent
-// colours are removed when the session ends or the program is interrupted.
-void closeOnTerminate(QWidget& window)
+// SIGTERM and SIGINT end the program whatever is open (the picker, a dialog, the wait for the
+// desktop portal): `end` saves what Exit saves and every event loop is left, so the process is
+// gone at once. The handler only writes to a socket; the work runs in the event loop.
+void endOnTerminate(std::function<void()> end)
 {
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalPipe) != 0)
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalPipe) != 0)
         return;
-    auto* notifier = new QSocketNotifier(g_signalPipe[1], QSocketNotifier::Read, &window);
-    QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] {
+    auto* notifier = new QSocketNotifier(g_signalPipe[1], QSocketNotifier::Read, qApp);
+    QObject::connect(notifier, &QSocketNotifier::activated, qApp, [end = std::move(end)] {
         char byte = 0;
         [[maybe_unused]] const auto got = ::read(g_signalPipe[1], &byte, 1);
-        window.close();
+        end();
+        QCoreApplication::exit(0);
     });
     struct sigaction action = {};
     action.sa_handler = onTerminate;
@@ -49,6 +61,53 @@ void closeOnTerminate(QWidget& window)
     action.sa_flags = SA_RESTART;
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGINT, &action, nullptr);
+}
+
+// Without a display the window cannot be shown: one line says so, and the status is 1.
+QtMessageHandler g_previousHandler = nullptr;
+QList<std::tuple<QtMsgType, QString>> g_heldMessages;
+
+std::string displayNames()
+{
+    std::string names;
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY"}) {
+        if (const char* value = std::getenv(variable); value && *value)
+            names += std::string(names.empty() ? "" : ", ") + variable + "=" + value;
+    }
+    return names;
+}
+
+bool platformChosen(int argc, char** argv)
+{
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return true;
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
+            return true;
+    return false;
+}
+
+// While the application connects to the display, Qt's messages are held back; a fatal one means
+// the display could not be reached.
+void holdDisplayMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type != QtFatalMsg) {
+        g_heldMessages.append({type, message});
+        return;
+    }
+    const std::string names = displayNames();
+    std::fprintf(stderr, "prismara: the display could not be reached (%s), so the window cannot be shown\n",
+                 names.empty() ? "no display is set" : names.c_str());
+    std::fflush(stderr);
+    ::_exit(1);
+}
+
+void releaseDisplayMessages()
+{
+    qInstallMessageHandler(g_previousHandler);
+    for (const auto& [type, message] : g_heldMessages)
+        qt_message_output(type, QMessageLogContext(), message);
+    g_heldMessages.clear();
 }
 // Start-up measurement: when PRISMARA_STARTUP_T0 holds the CLOCK_MONOTONIC time (ns) at which
 // the launcher started us, print the time until the main window is first exposed, then quit.
@@ -116,7 +175,14 @@ int main(int argc, char** argv)
     if (const std::optional<int> status = runWithoutWindow(argc, argv))
         return *status;
 
+    if (!platformChosen(argc, argv) && displayNames().empty()) {
+        std::fprintf(stderr, "prismara: no display (neither DISPLAY nor WAYLAND_DISPLAY is set), so the window "
+                             "cannot be shown\n");
+        return 1;
+    }
+    g_previousHandler = qInstallMessageHandler(holdDisplayMessages);
     QApplication app(argc, argv);
+    releaseDisplayMessages();
     QApplication::setApplicationName("prismara");
     QApplication::setApplicationVersion(QString::fromUtf8(prismara::kVersion));
     QCommandLineParser parser;
@@ -127,15 +193,26 @@ int main(int argc, char** argv)
     const QIcon installedIcon = prismara::QtPlatform::installedIcon();
     QApplication::setWindowIcon(installedIcon.isNull() ? prismara::ApplicationIcon() : installedIcon);
 
+    prismara::FrmShowColor* window = nullptr;
+    endOnTerminate([&window] {
+        if (window)
+            window->saveForExit();
+    });
+
     prismara::QtPlatform platform;
     // A second copy ends at once: no window, nothing written.
     if (platform.previousInstance())
         return 0;
 
-    prismara::FrmShowColor window(platform);
-    closeOnTerminate(window);
-    window.show();
-    if (const char* t0 = std::getenv("PRISMARA_STARTUP_T0"); t0 && window.windowHandle())
-        window.windowHandle()->installEventFilter(new StartupProbe(std::atoll(t0)));
+    prismara::FrmShowColor mainWindow(platform);
+    window = &mainWindow;
+    // A signal that came while the window was being built has left its event loops already.
+    if (g_signalled) {
+        mainWindow.saveForExit();
+        return 0;
+    }
+    mainWindow.show();
+    if (const char* t0 = std::getenv("PRISMARA_STARTUP_T0"); t0 && mainWindow.windowHandle())
+        mainWindow.windowHandle()->installEventFilter(new StartupProbe(std::atoll(t0)));
     return app.exec();
 }

@@ -495,9 +495,10 @@ void SchemeDesigner::deleteRememberedScheme()
 void SchemeDesigner::reportFailure(const QString& title, const QString& what, const SchemeFileResult& result)
 {
     const QString file = PathToQString(result.file);
+    const QString reason = result.reason.empty() ? QString() : ": " + ToQString(result.reason);
     hub_.platform().showError(hub_.mainWindow(), title,
-                              QString("The color scheme could not be %1: the file \"%2\" could not be written.")
-                                  .arg(what, file));
+                              QString("The color scheme could not be %1: the file \"%2\" could not be written%3.")
+                                  .arg(what, file, reason));
 }
 
 bool SchemeDesigner::eventFilter(QObject* watched, QEvent* event)
