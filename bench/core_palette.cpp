@@ -3,6 +3,7 @@
 #include "core/palette/palettefile.h"
 #include "core/palette/palettepage.h"
 #include "core/files/fileio.h"
+#include "support/privatedir.h"
 
 #include <benchmark/benchmark.h>
 
@@ -20,16 +21,8 @@ constexpr std::int32_t kColours = 1'000'000;
 class BenchFolder
 {
 public:
-    BenchFolder()
-    {
-        std::string templ = (std::filesystem::temp_directory_path() / "prismara-bench-XXXXXX").string();
-        path_ = ::mkdtemp(templ.data()) ? std::filesystem::path(templ) : std::filesystem::path();
-    }
-    ~BenchFolder()
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
+    BenchFolder() : path_(prismara::test::makePrivateDir("bench")) {}
+    ~BenchFolder() { prismara::test::removePrivateDir(path_); }
     const std::filesystem::path& path() const { return path_; }
 
 private:

@@ -1,12 +1,11 @@
 // fakeplatform.cpp - the scripted Platform of the widget tests.
 #include "support/fakeplatform.h"
 
+#include "support/privatedir.h"
+
 #include <QApplication>
-#include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QTemporaryDir>
-#include <QThread>
 
 #include <filesystem>
 
@@ -27,9 +26,7 @@ void copyShippedData(const QString& folder)
 FakePlatform::FakePlatform(const QString& folder) : folder_(folder)
 {
     if (folder_.isEmpty()) {
-        QTemporaryDir dir(QDir::tempPath() + "/prismara-folder-XXXXXX");
-        dir.setAutoRemove(false);
-        folder_ = dir.path();
+        folder_ = QString::fromStdString(makePrivateDir("folder").string());
         ownsFolder_ = true;
         copyShippedData(folder_);
     }
@@ -37,10 +34,8 @@ FakePlatform::FakePlatform(const QString& folder) : folder_(folder)
 
 FakePlatform::~FakePlatform()
 {
-    if (ownsFolder_) {
-        QDir dir(folder_);
-        dir.removeRecursively();
-    }
+    if (ownsFolder_)
+        removePrivateDir(folder_.toStdString());
 }
 
 QString FakePlatform::settingKey(const QString& app, const QString& section, const QString& key)

@@ -1,9 +1,11 @@
 // tempdir.h - a private temporary folder for one test, removed afterwards.
 #pragma once
 
-#include <cstdlib>
+#include "support/privatedir.h"
+
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 namespace prismara::test {
@@ -11,19 +13,8 @@ namespace prismara::test {
 class TempDir
 {
 public:
-    TempDir()
-    {
-        std::string templ = (std::filesystem::temp_directory_path() / "prismara-test-XXXXXX").string();
-        char* made = ::mkdtemp(templ.data());
-        path_ = made ? std::filesystem::path(made) : std::filesystem::path();
-    }
-    ~TempDir()
-    {
-        std::error_code ec;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ec);
-        std::filesystem::remove_all(path_, ec);
-    }
+    TempDir() : path_(makePrivateDir("test")) {}
+    ~TempDir() { removePrivateDir(path_); }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
