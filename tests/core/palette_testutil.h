@@ -10,12 +10,13 @@
 
 namespace prismara::test {
 
-// The bytes of a fixture in tests/data/palette.
-inline std::string paletteFixture(const std::string& name)
+// The bytes of a fixture in tests/data, and of one in tests/data/palette.
+inline std::string fixture(const std::string& name)
 {
-    const auto bytes = ReadFile(std::filesystem::path(PRISMARA_TEST_DATA_DIR) / "palette" / name);
+    const auto bytes = ReadFile(std::filesystem::path(PRISMARA_TEST_DATA_DIR) / name);
     return bytes ? *bytes : std::string("<missing fixture " + name + ">");
 }
+inline std::string paletteFixture(const std::string& name) { return fixture("palette/" + name); }
 
 // The names of the files in a folder.
 inline std::set<std::string> filesIn(const std::filesystem::path& folder)
