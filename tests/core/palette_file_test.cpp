@@ -1,213 +1,145 @@
-// Tests of one palette's colour file: counting, reading, appending and the two rewrites.
+// Tests of one palette's colour file (counting, reading, pages, appending, the rewrites) and of the
+// palette store's lists and commands.
 #include "core/palette/palettefile.h"
+#include "core/palette/palettepage.h"
+#include "core/palette/palettestore.h"
 #include "palette_testutil.h"
 
 #include <gtest/gtest.h>
 
 using namespace prismara;
-using prismara::test::paletteFixture;
-using prismara::test::records;
-using prismara::test::TempDir;
+using namespace prismara::test;
 
-TEST(PaletteFile, EmptyFileHoldsNoColoursAndOneAppendWritesSixBytes)
+namespace {
+using Names = std::vector<std::string>;
+}
+
+TEST(PaletteFile, RecordsReadRedFirstInEitherCaseAndAPartialOneIsNoColour)
 {
     TempDir dir;
-    dir.write("c7.rgb", "");
-    const PaletteFile file(dir.path(), "c7.rgb");
-    EXPECT_EQ(file.count(), 0);
-    ASSERT_TRUE(file.append(HtmlHex(MakeColor(0x0A, 0x0B, 0x0C))).ok());
-    EXPECT_EQ(dir.read("c7.rgb"), "0A0B0C");
-    EXPECT_EQ(file.count(), 1);
-    const auto colour = file.color(1);
-    ASSERT_TRUE(colour.has_value());
-    EXPECT_EQ(GetRed(*colour), 0x0A);
-    EXPECT_EQ(GetGreen(*colour), 0x0B);
-    EXPECT_EQ(GetBlue(*colour), 0x0C);
-    EXPECT_EQ(*colour, 0x0C0B0A);
-}
-
-TEST(PaletteFile, AppendCreatesTheFileAndAddsAtTheEnd)
-{
-    TempDir dir;
-    ASSERT_TRUE(AppendChartColor(dir.path(), "c3.rgb", "#FF0000").ok());
-    ASSERT_TRUE(AppendChartColor(dir.path(), "c3.rgb", "#00ff80").ok());
-    EXPECT_EQ(dir.read("c3.rgb"), "FF000000ff80") << "the hex text is written as given";
-}
-
-TEST(PaletteFile, AppendRefusesTextsThatAreNotHtmlHex)
-{
-    TempDir dir;
-    const PaletteFile file(dir.path(), "c3.rgb");
-    for (const char* text : {"FF0000", "#FF000", "#FF00000", "#GG0000", "", "# FF000", "FF00000"}) {
-        const StoreResult result = file.append(text);
-        EXPECT_FALSE(result.ok()) << "'" << text << "'";
-        EXPECT_EQ(result.file(), "c3.rgb");
-    }
-    EXPECT_FALSE(dir.exists("c3.rgb"));
-}
-
-TEST(PaletteFile, CountIgnoresATrailingPartialRecordAndAnAppendReplacesIt)
-{
-    TempDir dir;
-    dir.write("c3.rgb", "FF000000FF0000F");
-    const PaletteFile file(dir.path(), "c3.rgb");
-    EXPECT_EQ(file.count(), 2);
-    ASSERT_TRUE(file.append("#0000FF").ok());
-    EXPECT_EQ(dir.read("c3.rgb"), "FF000000FF000000FF");
-    EXPECT_EQ(file.color(3), MakeColor(0, 0, 255));
-    EXPECT_FALSE(dir.exists("c3.rgb.tmp"));
-}
-
-TEST(PaletteFile, MissingFileIsAnEmptyPaletteUntilShown)
-{
-    TempDir dir;
-    const PaletteFile file(dir.path(), "c3.rgb");
-    EXPECT_EQ(file.count(), 0);
-    EXPECT_FALSE(file.color(1).has_value());
-    EXPECT_TRUE(file.colors(1, 10).empty());
-    ASSERT_TRUE(file.create().ok());
-    EXPECT_TRUE(dir.exists("c3.rgb"));
-    EXPECT_EQ(dir.read("c3.rgb"), "");
-
-    dir.write("c3.rgb", "FF0000");
-    ASSERT_TRUE(file.create().ok());
-    EXPECT_EQ(dir.read("c3.rgb"), "FF0000") << "an existing file is kept";
-}
-
-TEST(PaletteFile, RecordsAreReadRedFirstInEitherCase)
-{
-    TempDir dir;
-    dir.write("c3.rgb", records("FF0000 00ff00 0000FF 336699"));
-    const PaletteFile file(dir.path(), "c3.rgb");
-    EXPECT_EQ(file.color(1), MakeColor(255, 0, 0));
-    EXPECT_EQ(file.color(2), MakeColor(0, 255, 0));
-    EXPECT_EQ(file.color(4), MakeColor(0x33, 0x66, 0x99));
-    EXPECT_FALSE(file.color(0).has_value());
-    EXPECT_FALSE(file.color(5).has_value());
-    EXPECT_EQ(file.colors(2, 3),
-              (std::vector<std::optional<ColorValue>>{MakeColor(0, 255, 0), MakeColor(0, 0, 255)}));
-    EXPECT_EQ(file.colors(3, 99).size(), 2u) << "clamped to the file";
-}
-
-TEST(PaletteFile, ClearDuplicatesKeepsTheFirstOfEachInOrder)
-{
-    TempDir dir;
-    dir.write("c3.rgb", records("FF0000 00FF00 FF0000 0000FF 00FF00"));
-    dir.write("c3.rgb.tmp", records("123456 123456 123456")); // stale, from an interrupted run
-    ASSERT_TRUE(PaletteFile(dir.path(), "c3.rgb").removeDuplicates().ok());
-    EXPECT_EQ(dir.read("c3.rgb"), records("FF0000 00FF00 0000FF"));
-    EXPECT_FALSE(dir.exists("c3.rgb.tmp"));
-}
-
-TEST(PaletteFile, ClearDuplicatesComparesRecordsByteForByte)
-{
-    TempDir dir;
-    dir.write("c3.rgb", records("00ff00 00FF00 00ff00 XYZXYZ 00FF00 XYZXYZ"));
-    ASSERT_TRUE(PaletteFile(dir.path(), "c3.rgb").removeDuplicates().ok());
-    EXPECT_EQ(dir.read("c3.rgb"), records("00ff00 00FF00 XYZXYZ"));
-}
-
-TEST(PaletteFile, ClearDuplicatesOnOneColourOrNoneTouchesNothing)
-{
-    for (const std::string content : {"", "FF0000", "FF0000FF"}) {
-        TempDir dir;
-        dir.write("c3.rgb", content);
-        FaultInjection::failAt(1); // any write would fail and show
-        const StoreResult result = PaletteFile(dir.path(), "c3.rgb").removeDuplicates();
-        const int writes = FaultInjection::count();
-        FaultInjection::reset();
-        EXPECT_TRUE(result.ok()) << "'" << content << "'";
-        EXPECT_EQ(writes, 0) << "'" << content << "'";
-        EXPECT_EQ(dir.read("c3.rgb"), content);
-        EXPECT_EQ(test::filesIn(dir.path()), std::set<std::string>{"c3.rgb"}) << "no temporary file";
-    }
-}
-
-TEST(PaletteFile, DeleteSelectedColorRemovesOneRecord)
-{
-    struct Case
-    {
-        const char* content;
-        std::int32_t s;
-        const char* expected;
-    };
-    const Case cases[] = {
-        {"FF0000", 1, ""},
-        {"FF000000FF000000FF", 1, "00FF000000FF"},
-        {"FF000000FF000000FF", 2, "FF00000000FF"},
-        {"FF000000FF000000FF", 3, "FF000000FF00"},
-        {"FF000000FF000000FF00", 3, "FF000000FF00"},
-    };
-    for (const Case& c : cases) {
-        TempDir dir;
-        dir.write("c3.rgb", c.content);
-        dir.write("c3.rgb.ctm", "AAAAAABBBBBB"); // stale
-        ASSERT_TRUE(PaletteFile(dir.path(), "c3.rgb").removeRecord(c.s).ok()) << c.content << " s=" << c.s;
-        EXPECT_EQ(dir.read("c3.rgb"), c.expected) << c.content << " s=" << c.s;
-        EXPECT_EQ(test::filesIn(dir.path()), std::set<std::string>{"c3.rgb"}) << c.content << " s=" << c.s;
-    }
-}
-
-TEST(PaletteFile, DeleteSelectedColorRefusesARecordThatIsNotThere)
-{
-    TempDir dir;
-    dir.write("c3.rgb", "FF000000FF00");
-    const PaletteFile file(dir.path(), "c3.rgb");
-    for (const std::int32_t s : {0, -1, 3}) {
-        const StoreResult result = file.removeRecord(s);
-        EXPECT_FALSE(result.ok()) << "s=" << s;
-        EXPECT_EQ(result.file(), "c3.rgb");
-    }
-    EXPECT_FALSE(PaletteFile(dir.path(), "c9.rgb").removeRecord(1).ok()) << "missing file";
-    EXPECT_EQ(dir.read("c3.rgb"), "FF000000FF00");
-    EXPECT_EQ(test::filesIn(dir.path()), std::set<std::string>{"c3.rgb"});
-}
-
-TEST(PaletteFile, ClearAllColorsDeletesTheFile)
-{
-    TempDir dir;
-    dir.write("c3.rgb", "FF000000FF00");
-    const PaletteFile file(dir.path(), "c3.rgb");
-    ASSERT_TRUE(file.clear().ok());
-    EXPECT_FALSE(dir.exists("c3.rgb"));
-    EXPECT_TRUE(file.clear().ok()) << "clearing a missing palette is not a failure";
-}
-
-TEST(PaletteFile, MalformedRecordShowsEmptyAndSurvivesEveryRewrite)
-{
-    TempDir dir;
-    dir.write("c3.rgb", records("FF0000 #12345 00FF00 FF0000"));
+    dir.write("c3.rgb", records("FF0000 00ff00 #12345 336699 0A0"));
     const PaletteFile file(dir.path(), "c3.rgb");
     EXPECT_EQ(file.count(), 4);
-    EXPECT_FALSE(file.color(2).has_value());
-    EXPECT_EQ(file.color(3), MakeColor(0, 255, 0));
+    EXPECT_EQ(file.color(2), MakeColor(0, 255, 0));
+    EXPECT_EQ(file.color(3), std::nullopt) << "not hexadecimal";
+    EXPECT_EQ(file.color(4), MakeColor(0x33, 0x66, 0x99));
+    EXPECT_EQ(file.color(0), std::nullopt);
+    EXPECT_EQ(file.color(5), std::nullopt);
+    EXPECT_EQ(file.colors(1, 2), (std::vector<std::optional<ColorValue>>{MakeColor(255, 0, 0), MakeColor(0, 255, 0)}));
+    EXPECT_EQ(file.colors(3, 99).size(), 2u) << "clamped to the file";
 
-    ASSERT_TRUE(file.removeDuplicates().ok());
-    EXPECT_EQ(dir.read("c3.rgb"), records("FF0000 #12345 00FF00"));
-    ASSERT_TRUE(file.removeRecord(3).ok());
-    EXPECT_EQ(dir.read("c3.rgb"), records("FF0000 #12345"));
-    ASSERT_TRUE(file.append("#0000FF").ok());
-    ASSERT_TRUE(file.removeRecord(1).ok());
-    EXPECT_EQ(dir.read("c3.rgb"), records("#12345 0000FF"));
+    const PaletteFile missing(dir.path(), "c4.rgb");
+    EXPECT_EQ(missing.count(), 0);
+    EXPECT_TRUE(missing.colors(1, 10).empty());
 }
 
-TEST(PaletteFile, FixtureIsLoadedRewrittenAndComparedByteForByte)
+TEST(PaletteFile, AppendingAddsTheHexTextAsGivenAndTakesThePlaceOfAPartialRecord)
+{
+    TempDir dir;
+    const PaletteFile file(dir.path(), "c3.rgb");
+    ASSERT_TRUE(file.create().ok());
+    EXPECT_EQ(dir.read("c3.rgb"), "") << "showing a palette brings its file into being";
+    ASSERT_TRUE(AppendChartColor(dir.path(), "c3.rgb", "#FF0000").ok());
+    ASSERT_TRUE(file.append("#00ff80").ok());
+    EXPECT_EQ(dir.read("c3.rgb"), "FF000000ff80");
+    for (const char* text : {"FF0000", "#FF000", "#FF00000", "#GG0000", "", "# FF000"})
+        EXPECT_EQ(file.append(text).file(), "c3.rgb") << "refused: '" << text << "'";
+
+    dir.write("c3.rgb", "FF000000FF0000F");
+    ASSERT_TRUE(file.create().ok());
+    ASSERT_TRUE(file.append("#0000FF").ok());
+    EXPECT_EQ(dir.read("c3.rgb"), "FF000000FF000000FF") << "an existing file is kept, a partial record replaced";
+}
+
+TEST(PaletteFile, PagesShowTheNewestFirstColumnByColumn)
+{
+    const std::pair<std::int32_t, std::int32_t> pageCounts[] = {{0, 1}, {216, 1}, {217, 2}, {432, 2}, {1000000, 4630}, {-5, 1}};
+    for (const auto& [colours, pages] : pageCounts)
+        EXPECT_EQ(PalettePage::pageCount(colours), pages) << colours << " colours";
+    struct Case
+    {
+        std::int32_t colours, page;
+        int cell;
+        std::int32_t record; // 0: the cell is empty (white)
+    };
+    const Case cases[] = {
+        {216, 1, 215, 1}, {216, 2, 0, 0},  {217, 2, 0, 1},   {217, 2, 1, 0},   {300, 2, 0, 84}, {300, 2, 83, 1},
+        {300, 0, 0, 0},   {300, 1, 216, 0}, {300, 1, -1, 0}, {5, 2147483647, 0, 0},
+    };
+    for (const Case& c : cases) {
+        const std::string where = std::to_string(c.colours) + " colours, page " + std::to_string(c.page);
+        EXPECT_EQ(PalettePage::recordAt(c.colours, c.page, c.cell), c.record) << where << ", cell " << c.cell;
+        if (c.record > 0)
+            EXPECT_EQ(PalettePage::cellOf(c.colours, c.page, c.record), c.cell) << where;
+    }
+    EXPECT_EQ(PalettePage::cellOf(300, 1, 300), 0);
+    EXPECT_EQ(PalettePage::cellOf(300, 1, 84), -1);
+    EXPECT_EQ(PalettePage::records(300, 1).first, 85);
+    EXPECT_EQ(PalettePage::column(12) * 100 + PalettePage::row(12), 100) << "twelve high";
+
+    TempDir dir;
+    std::string bytes;
+    for (int k = 1; k <= 300; ++k)
+        bytes += HtmlHex(MakeColor(k % 256, k / 256, 0)).substr(1);
+    bytes.replace(6 * (290 - 1), 6, "??????");
+    dir.write("c3.rgb", bytes);
+    const PaletteFile file(dir.path(), "c3.rgb");
+    const PalettePageCells first = file.page(300, 1);
+    EXPECT_EQ(first[0].record, 300);
+    EXPECT_EQ(first[0].color, MakeColor(300 % 256, 1, 0));
+    EXPECT_TRUE(first[10].holdsRecord());
+    EXPECT_EQ(first[10].color, std::nullopt) << "record 290 is not a colour";
+    EXPECT_EQ(first[215].color, MakeColor(85, 0, 0));
+    const PalettePageCells second = file.page(300, 2);
+    EXPECT_EQ(second[83].color, MakeColor(1, 0, 0));
+    EXPECT_FALSE(second[84].holdsRecord());
+    // A file that shrank since it was counted shows what is left.
+    dir.write("c3.rgb", "FF000000FF00");
+    EXPECT_EQ(file.page(3, 1)[0].color, std::nullopt);
+    EXPECT_EQ(file.page(3, 1)[2].color, MakeColor(255, 0, 0));
+}
+
+TEST(PaletteFile, RewritesMatchTheFixturesByteForByte)
 {
     TempDir dir;
     dir.write("c5.rgb", paletteFixture("c5.rgb"));
     const PaletteFile file(dir.path(), "c5.rgb");
     ASSERT_EQ(file.count(), 10);
-    EXPECT_EQ(file.color(3), MakeColor(0x0A, 0x0B, 0x0C));
-    EXPECT_FALSE(file.color(5).has_value()) << "GG0000 is not hexadecimal";
-    EXPECT_EQ(file.color(7), MakeColor(0, 255, 0));
-
     ASSERT_TRUE(file.removeRecord(5).ok());
     EXPECT_EQ(dir.read("c5.rgb"), paletteFixture("c5_removed5.rgb"));
-
     dir.write("c5.rgb", paletteFixture("c5.rgb"));
     ASSERT_TRUE(file.removeDuplicates().ok());
     EXPECT_EQ(dir.read("c5.rgb"), paletteFixture("c5_deduped.rgb"));
-    EXPECT_EQ(file.count(), 6);
+
+    // Duplicates are equal bytes: case matters, and records that are no colour take part.
+    dir.write("c5.rgb", records("00ff00 00FF00 00ff00 XYZXYZ 00FF00 XYZXYZ FF"));
+    ASSERT_TRUE(file.removeDuplicates().ok());
+    EXPECT_EQ(dir.read("c5.rgb"), records("00ff00 00FF00 XYZXYZ"));
+
+    for (const auto& [record, expected] : {std::pair{1, "00FF000000FF"}, {3, "FF000000FF00"}}) {
+        dir.write("c5.rgb", "FF000000FF000000FF00");
+        ASSERT_TRUE(file.removeRecord(record).ok()) << record;
+        EXPECT_EQ(dir.read("c5.rgb"), expected) << record << ": a partial record goes with the rewrite";
+    }
+    for (const std::int32_t s : {0, -1, 3})
+        EXPECT_EQ(file.removeRecord(s).file(), "c5.rgb") << "no colour " << s;
+    ASSERT_TRUE(file.clear().ok());
+    EXPECT_FALSE(dir.exists("c5.rgb"));
+    EXPECT_TRUE(file.clear().ok()) << "clearing a missing palette is no failure";
+    EXPECT_FALSE(file.removeRecord(1).ok()) << "a missing file";
+}
+
+TEST(PaletteFile, ClearDuplicatesWithNothingToRemoveWritesNothing)
+{
+    for (const std::string content : {"", "FF0000", "FF0000FF", "FF000000FF000000FF"}) {
+        TempDir dir;
+        dir.write("c3.rgb", content);
+        FaultInjection::failAt(1); // any write would fail and show
+        EXPECT_TRUE(PaletteFile(dir.path(), "c3.rgb").removeDuplicates().ok()) << "'" << content << "'";
+        EXPECT_EQ(FaultInjection::count(), 0) << "'" << content << "'";
+        FaultInjection::reset();
+        EXPECT_EQ(dir.read("c3.rgb"), content);
+    }
 }
 
 TEST(PaletteFile, NamesOutsideTheProgramFolderAreNeverTouched)
@@ -218,16 +150,70 @@ TEST(PaletteFile, NamesOutsideTheProgramFolderAreNeverTouched)
     const std::filesystem::path folder = outer / "program";
     for (const char* name : {"../victim.rgb", "", ".", "..", "colorchart.cci"}) {
         const PaletteFile file(folder, name);
-        EXPECT_FALSE(file.hasPlainName()) << name;
         EXPECT_EQ(file.count(), 0) << name;
         EXPECT_FALSE(file.color(1).has_value()) << name;
         EXPECT_FALSE(file.page(3, 1)[0].color.has_value()) << name;
-        EXPECT_FALSE(file.append("#0000FF").ok()) << name;
-        EXPECT_FALSE(file.removeDuplicates().ok()) << name;
-        EXPECT_FALSE(file.removeRecord(1).ok()) << name;
-        EXPECT_FALSE(file.clear().ok()) << name;
-        EXPECT_FALSE(file.create().ok()) << name;
+        EXPECT_FALSE(file.append("#0000FF").ok() || file.removeDuplicates().ok() || file.removeRecord(1).ok() ||
+                     file.clear().ok() || file.create().ok())
+            << name;
     }
     EXPECT_EQ(outer.read("victim.rgb"), "FF000000FF00FF0000");
-    EXPECT_TRUE(test::filesIn(folder).empty());
+    EXPECT_TRUE(filesIn(folder).empty());
+}
+
+TEST(PaletteStore, ListsAndCommandsFollowTheIndex)
+{
+    TempDir dir;
+    const std::string index = indexOf({"c1.rgb|Web Safe Colors|0", "recent.rgb|Recent Colors|0", "c2.rgb|CSS|2",
+                                       "/abs.rgb|Bad|1", "c3.rgb|Grays| 2 ", "c4.rgb|Mine| 1", "c5.rgb|Also mine|1"});
+    dir.write("colorchart.cci", index);
+    dir.write("c4.rgb", "FF0000");
+    PaletteStore store(dir.path());
+    ASSERT_TRUE(store.readIndex().ok());
+    EXPECT_EQ(store.chartFiles(), (Names{"c1.rgb", "recent.rgb", "c2.rgb", "c3.rgb", "c4.rgb", "c5.rgb"}));
+    EXPECT_EQ(store.chartNames()[4], "Mine");
+    EXPECT_EQ(store.addToFiles(), (Names{"c1.rgb", "recent.rgb", "c4.rgb", "c5.rgb"}));
+    EXPECT_EQ(store.addToNames(), (Names{"Web Safe Colors", "Recent Colors", "Mine", "Also mine"}));
+    EXPECT_EQ(store.recentPosition(), 1);
+    EXPECT_EQ(store.kindAt(3), ChartKind::ReadOnly);
+    EXPECT_EQ(store.kindAt(6), ChartKind::Unknown);
+    EXPECT_FALSE(store.palette(6).hasPlainName());
+    EXPECT_EQ(store.takeWarnings().size(), 1u);
+    (void)store.readIndex();
+    EXPECT_TRUE(store.takeWarnings().empty()) << "a warning is handed out once";
+
+    for (const int position : {0, 1, 2, 3, 6, -1})
+        EXPECT_FALSE(store.deleteChart(position).ok()) << "only user palettes can be deleted: " << position;
+    EXPECT_EQ(dir.read("colorchart.cci"), index);
+    // The record number counts the ignored record.
+    ASSERT_TRUE(store.deleteChart(4).ok());
+    EXPECT_FALSE(dir.exists("c4.rgb"));
+    EXPECT_EQ(dir.read("colorchart.cci"), indexOf({"c1.rgb|Web Safe Colors|0", "recent.rgb|Recent Colors|0", "c2.rgb|CSS|2",
+                                                   "/abs.rgb|Bad|1", "c3.rgb|Grays| 2 ", "c5.rgb|Also mine|1"}));
+
+    ASSERT_TRUE(store.addChart("Sea").ok());
+    EXPECT_EQ(store.chartFiles().back(), "c6.rgb");
+    EXPECT_EQ(store.addToNames().back(), "Sea");
+    EXPECT_EQ(store.newChartFile(), "c7.rgb");
+    EXPECT_FALSE(store.addChart("two\r\nlines").ok());
+
+    std::filesystem::remove(dir / "colorchart.cci");
+    EXPECT_NE(store.readIndex().message().find("colorchart.cci"), std::string::npos);
+    EXPECT_TRUE(store.chartFiles().empty() && store.addToFiles().empty());
+    EXPECT_EQ(store.recentPosition(), -1);
+    EXPECT_FALSE(store.addChart("New").ok());
+}
+
+TEST(PaletteStore, RecentColoursSkipBlackAndWhiteAndLiveForOneRun)
+{
+    TempDir dir;
+    const PaletteStore store(dir.path());
+    ASSERT_TRUE(store.createRecentFile().ok());
+    for (const ColorValue colour : {kBlack, MakeColor(3, 0, 0), kWhite, MakeColor(255, 255, 254)})
+        ASSERT_TRUE(store.appendRecent(colour).ok());
+    EXPECT_EQ(dir.read("recent.rgb"), "030000FFFFFE");
+    ASSERT_TRUE(store.createRecentFile().ok());
+    EXPECT_EQ(dir.read("recent.rgb"), "030000FFFFFE") << "a file left by an earlier run is kept";
+    ASSERT_TRUE(store.deleteRecentFile().ok());
+    EXPECT_FALSE(dir.exists("recent.rgb"));
 }
