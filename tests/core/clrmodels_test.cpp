@@ -56,7 +56,7 @@ TEST(ClrModels, KnownColoursReadInEveryModel)
         {"pure red", 255, 0, 0, 60, 100, 50, 0, 100, 100, 0, 76, 85, 255},
         {"pure blue: Cb 255.5 is capped", 0, 0, 255, 300, 100, 50, 100, 100, 0, 0, 29, 255, 107},
         {"yellow: Cb 0.5 rounds to 0", 255, 255, 0, 120, 100, 50, 0, 0, 100, 0, 226, 0, 149},
-        {"steel blue", 51, 102, 153, 270, 50, 40, 67, 33, 0, 40, 95, 161, 99},
+        {"steel blue", 51, 102, 153, 270, 50, 40, 67, 33, 0, 40, 93, 162, 98},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -182,7 +182,7 @@ TEST(ClrModels, EveryColour)
     EXPECT_EQ(failures, 0) << "RGBToHSL equals the model; CMYK 0-100, hue 0-360; greys read hue 60; the CMY, HSL, "
                               "CMYK and YCbCr round trips move no channel by more than 0, 5, 2, 1; first: "
                            << first;
-    EXPECT_EQ(print.value, 0u) << "the readings of some colour changed";
+    EXPECT_EQ(print.value, 13018000125807495502u) << "the readings of some colour changed";
 }
 
 // HSLToRGB and SetHLS agree for every argument in range, hue 360 is hue 0, and saturation 0 is the
@@ -211,5 +211,5 @@ TEST(ClrModels, EveryHslArgument)
         }
     }
     EXPECT_EQ(failures, 0) << "first: " << first;
-    EXPECT_EQ(print.value, 0u) << "the channels of some HSL argument changed";
+    EXPECT_EQ(print.value, 260727339618579805u) << "the channels of some HSL argument changed";
 }

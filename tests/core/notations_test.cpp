@@ -17,18 +17,6 @@ EditorTexts editorsShowing(ColorValue color)
     return {RgbText(color), HtmlHex(color), RedHex(color), GreenHex(color), BlueHex(color)};
 }
 
-// The notations built from the editors' texts come first; the CSS ones follow (notations_css_test).
-constexpr std::size_t kEditorNotations = 11;
-using Texts = std::array<std::string, kEditorNotations>;
-
-void expectNotations(const char* name, const EditorTexts& editors, const Texts& copied, const Texts& captions)
-{
-    for (std::size_t i = 0; i < kEditorNotations; ++i) {
-        EXPECT_EQ(CopiedText(kNotations[i], editors), copied[i]) << name << ", " << kNotations[i].menuEntry;
-        EXPECT_EQ(MenuCaption(kNotations[i], editors), captions[i]) << name << ", " << kNotations[i].menuEntry;
-    }
-}
-
 const Notation& notation(std::string_view menuEntry)
 {
     const Notation* n = FindNotation(menuEntry);
@@ -38,62 +26,25 @@ const Notation& notation(std::string_view menuEntry)
 
 } // namespace
 
-// Before the first colour is shown the captions show white, without the labels' leading blanks.
-TEST(Notations, InitialCaptionsInMenuOrder)
+// One colour whose channels differ and sit below 16: every notation, its order of channels and its
+// two digits. A caption is the label and the copied text with every "&" doubled; before the first
+// colour the captions show white without the labels' leading blanks.
+TEST(Notations, EveryNotationOfAColourAndItsCaption)
 {
-    const std::pair<std::string_view, std::string_view> expected[] = {
-        {"mnuCopydec1", "RGB(255,255,255)"}, {"mnuCopydec2", "255,255,255"},
-        {"mnuCopyhex1", "#FFFFFF"},          {"mnuCopyhex2", "\"#FFFFFF\""},
-        {"mnuCopyhex3", "FFFFFF"},           {"mnuCopyhex4", "\"FFFFFF\""},
-        {"mnuCopyhex5", "Hex={FF,FF,FF}"},   {"mnuCopyCplus", "C++: 0xFFFFFF"},
-        {"mnuCopyVB", "VB: &&H00FFFFFF&&"},  {"mnuCopyDelphi", "Delphi: $00FFFFFF"},
-        {"mnuCopyJava", "Java: 0xFFFFFF"},
-    };
-    ASSERT_GE(std::size(kNotations), std::size(expected));
-    for (std::size_t i = 0; i < std::size(expected); ++i) {
-        EXPECT_EQ(kNotations[i].menuEntry, expected[i].first);
-        EXPECT_EQ(InitialMenuCaption(kNotations[i]), expected[i].second) << expected[i].first;
+    const std::string copied[] = {"RGB(5,10,15)", "5,10,15", "#050A0F", "\"#050A0F\"", "050A0F", "\"050A0F\"",
+                                  "Hex={05,0A,0F}", "0x0F0A05", "&H000F0A05&", "$000F0A05", "0x050A0F"};
+    ASSERT_EQ(std::size(kNotations), std::size(copied));
+    for (std::size_t i = 0; i < std::size(kNotations); ++i) {
+        const Notation& n = kNotations[i];
+        EXPECT_EQ(CopiedText(n, editorsShowing(MakeColor(5, 10, 15))), copied[i]) << n.menuEntry;
+        std::string caption = std::string(n.label) + CopiedText(n, editorsShowing(kWhite));
+        for (std::size_t at = 0; (at = caption.find('&', at)) != std::string::npos; at += 2)
+            caption.insert(at, "&");
+        EXPECT_EQ(MenuCaption(n, editorsShowing(kWhite)), caption) << n.menuEntry;
+        EXPECT_EQ(InitialMenuCaption(n), caption.substr(caption.find_first_not_of(' '))) << n.menuEntry;
+        EXPECT_EQ(FindNotation(n.menuEntry), &n);
     }
     EXPECT_EQ(FindNotation("mnuCopydec"), nullptr);
-}
-
-TEST(Notations, White)
-{
-    expectNotations("white", editorsShowing(kWhite),
-                    {"RGB(255,255,255)", "255,255,255", "#FFFFFF", "\"#FFFFFF\"", "FFFFFF", "\"FFFFFF\"",
-                     "Hex={FF,FF,FF}", "0xFFFFFF", "&H00FFFFFF&", "$00FFFFFF", "0xFFFFFF"},
-                    {"RGB(255,255,255)", "255,255,255", "#FFFFFF", "\"#FFFFFF\"", "FFFFFF", "\"FFFFFF\"",
-                     "Hex={FF,FF,FF}", "   C++: 0xFFFFFF", "    VB: &&H00FFFFFF&&", "Delphi: $00FFFFFF",
-                     "  Java: 0xFFFFFF"});
-}
-
-// Three forms put blue first, Java and the hexadecimal forms red first.
-TEST(Notations, PureRedShowsTheChannelOrder)
-{
-    expectNotations("pure red", editorsShowing(MakeColor(255, 0, 0)),
-                    {"RGB(255,0,0)", "255,0,0", "#FF0000", "\"#FF0000\"", "FF0000", "\"FF0000\"",
-                     "Hex={FF,00,00}", "0x0000FF", "&H000000FF&", "$000000FF", "0xFF0000"},
-                    {"RGB(255,0,0)", "255,0,0", "#FF0000", "\"#FF0000\"", "FF0000", "\"FF0000\"",
-                     "Hex={FF,00,00}", "   C++: 0x0000FF", "    VB: &&H000000FF&&", "Delphi: $000000FF",
-                     "  Java: 0xFF0000"});
-}
-
-TEST(Notations, ChannelsBelowSixteenKeepTwoDigits)
-{
-    expectNotations("(5,10,15)", editorsShowing(MakeColor(5, 10, 15)),
-                    {"RGB(5,10,15)", "5,10,15", "#050A0F", "\"#050A0F\"", "050A0F", "\"050A0F\"",
-                     "Hex={05,0A,0F}", "0x0F0A05", "&H000F0A05&", "$000F0A05", "0x050A0F"},
-                    {"RGB(5,10,15)", "5,10,15", "#050A0F", "\"#050A0F\"", "050A0F", "\"050A0F\"",
-                     "Hex={05,0A,0F}", "   C++: 0x0F0A05", "    VB: &&H000F0A05&&", "Delphi: $000F0A05",
-                     "  Java: 0x050A0F"});
-}
-
-TEST(Notations, OrangeExample)
-{
-    const EditorTexts editors = editorsShowing(MakeColor(255, 128, 0));
-    EXPECT_EQ(CopiedText(notation("mnuCopyhex5"), editors), "Hex={FF,80,00}");
-    EXPECT_EQ(CopiedText(notation("mnuCopyVB"), editors), "&H000080FF&");
-    EXPECT_EQ(MenuCaption(notation("mnuCopyVB"), editors), "    VB: &&H000080FF&&");
 }
 
 // While the user types, the notations take the editors' texts as they stand.

@@ -40,8 +40,9 @@ TEST(SchemeStyles, EveryReferenceNamesASampleOfItsStyle)
                 check({p.sample, SampleProperty::ForeColor}, e.optionName + " pick");
                 check(p.colorFrom, e.optionName + " pick colour");
             }
-            if (e.captionRewrite)
+            if (e.captionRewrite) {
                 EXPECT_TRUE(s.sampleIndex(e.captionRewrite->sample).has_value()) << e.optionName;
+            }
             const SampleControl& src = s.samples[s.sampleIndex(e.source.control).value()];
             const ColorValue start = e.source.property == SampleProperty::BackColor   ? src.backColor
                                      : e.source.property == SampleProperty::ForeColor ? src.foreColor
