@@ -81,109 +81,61 @@ struct Installed
 };
 } // namespace
 
-TEST(ProgramFolder, AWritableProgramFolderWithItsDataIsUsedAsItIs)
+TEST(ProgramFolder, AFolderWithItsDataOrWithoutAnyIsUsedAsItIs)
 {
     test::TempDir root;
     copyShipped(root / "app");
-    const QString folder = QtPlatform::resolveProgramFolder(q(root / "app"), q(root / "user"));
-    EXPECT_EQ(folder, q(root / "app"));
-    EXPECT_FALSE(fs::exists(root / "user")) << "a program folder of its own needs no per-user copy";
+    EXPECT_EQ(QtPlatform::resolveProgramFolder(q(root / "app"), q(root / "user")), q(root / "app"));
+    fs::create_directories(root / "bin");
+    EXPECT_EQ(QtPlatform::resolveProgramFolder(q(root / "bin"), q(root / "user")), q(root / "bin"));
+    EXPECT_FALSE(fs::exists(root / "user")) << "neither needs a per-user copy";
+    // Installed with the prefix ~/.local: share/prismara is the per-user folder.
+    copyShipped(root / "local/share/prismara");
+    fs::create_directories(root / "local/bin");
+    EXPECT_EQ(QDir(QtPlatform::resolveProgramFolder(q(root / "local/bin"), q(root / "local/share/prismara"))),
+              QDir(q(root / "local/share/prismara")));
+    if (::geteuid() != 0) { // permission bits do not stop the superuser
+        makeReadOnly(root / "app");
+        EXPECT_EQ(QtPlatform::resolveProgramFolder(q(root / "app"), q(root / "user")), q(root / "user"));
+        EXPECT_TRUE(fs::exists(root / "user/colorchart.cci"));
+        fs::permissions(root / "app", fs::perms::owner_all, fs::perm_options::add);
+    }
 }
 
 TEST(ProgramFolder, AnInstalledProgramFillsTheUserFolderOnceWithWritableCopies)
 {
     Installed layout;
-    fs::copy_file(fs::path(PRISMARA_SHIPPED_DATA_DIR) / "c1.rgb", layout.share / "help.chm");
+    fs::create_directories(layout.user);
+    // A fill stopped before the index: one palette copied and already used.
+    QFile c1(q(layout.user / "c1.rgb"));
+    ASSERT_TRUE(c1.open(QIODevice::WriteOnly));
+    c1.write("FF0000");
+    c1.close();
+    QFile help(q(layout.share / "help.chm"));
+    ASSERT_TRUE(help.open(QIODevice::WriteOnly));
+    help.write("first help");
+    help.close();
     makeReadOnly(layout.share);
 
     EXPECT_EQ(layout.resolve(), q(layout.user));
-    for (const std::string& name : shippedNames()) {
-        EXPECT_EQ(readAll(layout.user / name), readAll(layout.share / name)) << name;
-        const fs::perms perms = fs::status(layout.user / name).permissions();
-        EXPECT_NE(perms & fs::perms::owner_write, fs::perms::none) << name << " must be writable by its owner";
-    }
-    EXPECT_EQ(readAll(layout.user / "help.chm"), readAll(layout.share / "help.chm"));
-
-    // What the user changed stays: the next start copies nothing over it.
-    QFile index(q(layout.user / "colorchart.cci"));
-    ASSERT_TRUE(index.open(QIODevice::Append));
-    index.write("c8.rgb\r\nMine\r\n1\r\n");
-    index.close();
-    fs::remove(layout.user / "c7.rgb");
-    const std::string changed = readAll(layout.user / "colorchart.cci");
-    EXPECT_EQ(layout.resolve(), q(layout.user));
-    EXPECT_EQ(readAll(layout.user / "colorchart.cci"), changed);
-    EXPECT_FALSE(fs::exists(layout.user / "c7.rgb")) << "a filled folder is not filled again";
-}
-
-TEST(ProgramFolder, AFillThatWasCutShortIsCompletedWithoutReplacingWhatIsThere)
-{
-    Installed layout;
-    fs::create_directories(layout.user);
-    // A fill stopped before the index: one palette copied, one of them already used.
-    const std::string used = "FF0000";
-    QFile c1(q(layout.user / "c1.rgb"));
-    ASSERT_TRUE(c1.open(QIODevice::WriteOnly));
-    c1.write(used.c_str());
-    c1.close();
-
-    EXPECT_EQ(layout.resolve(), q(layout.user));
-    EXPECT_EQ(readAll(layout.user / "c1.rgb"), used);
+    EXPECT_EQ(readAll(layout.user / "c1.rgb"), "FF0000") << "what is there is not replaced";
     for (const std::string& name : shippedNames()) {
         if (name != "c1.rgb") {
             EXPECT_EQ(readAll(layout.user / name), readAll(layout.share / name)) << name;
         }
+        EXPECT_NE(fs::status(layout.user / name).permissions() & fs::perms::owner_write, fs::perms::none) << name;
     }
-}
+    EXPECT_EQ(readAll(layout.user / "help.chm"), "first help");
+    EXPECT_EQ(QFileInfo(q(layout.user / "help.chm")).lastModified(), QFileInfo(q(layout.share / "help.chm")).lastModified());
 
-TEST(ProgramFolder, TheHelpFileFollowsTheInstalledOne)
-{
-    Installed layout;
-    const fs::path help = layout.share / "help.chm";
-    QFile first(q(help));
-    ASSERT_TRUE(first.open(QIODevice::WriteOnly));
-    first.write("first help");
-    first.close();
-    layout.resolve();
-    ASSERT_EQ(readAll(layout.user / "help.chm"), "first help");
-    EXPECT_EQ(QFileInfo(q(layout.user / "help.chm")).lastModified(), QFileInfo(q(help)).lastModified());
-
-    // An update of the installation brings a new help file; the user's data stays.
-    QFile second(q(help));
-    ASSERT_TRUE(second.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    second.write("second, longer help");
-    second.close();
-    layout.resolve();
+    // What the user changed stays; an update of the installation brings a new help file.
+    fs::remove(layout.user / "c7.rgb");
+    fs::permissions(layout.share, fs::perms::owner_all, fs::perm_options::add);
+    fs::permissions(layout.share / "help.chm", fs::perms::owner_all, fs::perm_options::add);
+    ASSERT_TRUE(help.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    help.write("second, longer help");
+    help.close();
+    EXPECT_EQ(layout.resolve(), q(layout.user));
+    EXPECT_FALSE(fs::exists(layout.user / "c7.rgb")) << "a filled folder is not filled again";
     EXPECT_EQ(readAll(layout.user / "help.chm"), "second, longer help");
-}
-
-TEST(ProgramFolder, AnInstallationInTheUserFolderItselfIsUsedDirectly)
-{
-    // Installed with the prefix ~/.local: share/prismara is the per-user folder.
-    test::TempDir root;
-    copyShipped(root / "local/share/prismara");
-    fs::create_directories(root / "local/bin");
-    const QString folder =
-        QtPlatform::resolveProgramFolder(q(root / "local/bin"), q(root / "local/share/prismara"));
-    EXPECT_EQ(QDir(folder), QDir(q(root / "local/share/prismara")));
-}
-
-TEST(ProgramFolder, WithoutDataAnywhereTheProgramFolderIsTheExecutablesFolder)
-{
-    test::TempDir root;
-    fs::create_directories(root / "bin");
-    EXPECT_EQ(QtPlatform::resolveProgramFolder(q(root / "bin"), q(root / "user")), q(root / "bin"));
-    EXPECT_FALSE(fs::exists(root / "user"));
-}
-
-TEST(ProgramFolder, AReadOnlyProgramFolderIsCopiedForTheUser)
-{
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "permission bits do not stop the superuser from writing";
-    test::TempDir root;
-    copyShipped(root / "app");
-    makeReadOnly(root / "app");
-    EXPECT_EQ(QtPlatform::resolveProgramFolder(q(root / "app"), q(root / "user")), q(root / "user"));
-    EXPECT_TRUE(fs::exists(root / "user/colorchart.cci"));
-    fs::permissions(root / "app", fs::perms::owner_all, fs::perm_options::add);
 }

@@ -1,167 +1,101 @@
-// The main window as a whole: start-up, shutdown, window modes and the menu structure.
-#include "core/access/cvd.h"
+// The main window as a whole: start-up, shutdown, window modes and the menus and toolbar built from
+// their tables.
 #include "core/colour/notations.h"
-#include "widgets/menutable.h"
 #include "support/windowfixture.h"
+#include "widgets/menutable.h"
 
-#include <QAction>
 #include <QLabel>
-#include <QPushButton>
-#include <QTimer>
-#include <QMenu>
+#include <QLineEdit>
 #include <QMenuBar>
-#include <QToolBar>
-#include <QToolButton>
-
-#include <gtest/gtest.h>
+#include <QPushButton>
 
 using namespace prismara;
 using prismara::test::FakePlatform;
-using prismara::test::WindowFixture;
 
 namespace {
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
 
+QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 QString settingsKey(const char* key) { return FakePlatform::settingKey("quorvel software", "Prismara 4.6", key); }
 QString positionKey(const char* key) { return FakePlatform::settingKey("prismara", "Position", key); }
+
+class Shell : public ::testing::Test, public test::WindowFixture
+{
+protected:
+    Shell() : WindowFixture(true, false) {}
+};
+
 } // namespace
 
-TEST(Shell, FirstRunDefaults)
+TEST_F(Shell, FirstRunShowsWhiteCentredAndShutdownSavesThePositionInTwips)
 {
-    WindowFixture w;
-    EXPECT_EQ(w.window->windowTitle(), "Prismara 4.6");
-    EXPECT_TRUE(w.window->action("mnuRGBWheel")->isChecked());
-    EXPECT_FALSE(w.window->action("mnuOnTop")->isChecked());
-    EXPECT_FALSE(w.window->action("mnuSwap")->isChecked());
-    EXPECT_FALSE(w.window->action("mnuWebsafe")->isEnabled());
-    EXPECT_FALSE(w.window->toolbarButton(2)->isEnabled());
-    EXPECT_EQ(w.edit("txtHex")->text(), "#FFFFFF");
-    EXPECT_EQ(w.edit("txtRgb")->text(), "255,255,255");
-    EXPECT_EQ(w.edit("txtgh")->text(), "FF");
-    EXPECT_TRUE(QFile::exists(w.path("recent.rgb")));
-    EXPECT_EQ(w.window->height(), w.window->fullHeight());
-    // Centred on the 1920 x 1080 screen of the fake platform.
-    const QRect frame = w.window->frameGeometry();
-    EXPECT_NEAR(frame.center().x(), 960, 2);
-    EXPECT_NEAR(frame.center().y(), 540, 2);
-}
-
-TEST(Shell, ALeftoverRecentFileIsKeptAtStartAndDeletedAtShutdown)
-{
-    WindowFixture w(false);
-    w.window->close();
-    w.writeFile("recent.rgb", "ABCDEF");
-    w.open();
-    EXPECT_EQ(w.fileBytes("recent.rgb"), "ABCDEF");
-    w.window->close();
-    EXPECT_FALSE(QFile::exists(w.path("recent.rgb")));
-}
-
-TEST(Shell, ShutdownSavesThePositionInTwips)
-{
-    WindowFixture w;
-    w.window->move(100, 60);
+    write("recent.rgb", "ABCDEF");
+    open();
+    EXPECT_EQ(window->windowTitle(), "Prismara 4.6");
+    EXPECT_EQ(find<QLineEdit>("txtHex")->text(), "#FFFFFF");
+    EXPECT_FALSE(action("mnuWebsafe")->isEnabled());
+    EXPECT_EQ(bytes("recent.rgb"), "ABCDEF") << "a leftover file is kept at start";
+    EXPECT_EQ(window->height(), window->fullHeight());
+    EXPECT_NEAR(window->frameGeometry().center().x(), 960, 2) << "centred on the 1920 x 1080 screen";
+    EXPECT_NEAR(window->frameGeometry().center().y(), 540, 2);
+    window->move(100, 60);
     QApplication::processEvents();
-    const QPoint at = w.window->frameGeometry().topLeft();
-    w.window->close();
-    EXPECT_EQ(w.platform.settings.value(positionKey("X")), QString::number(at.x() * 15));
-    EXPECT_EQ(w.platform.settings.value(positionKey("Y")), QString::number(at.y() * 15));
+    const QPoint at = window->frameGeometry().topLeft();
+    action("mnuExit")->trigger();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(QFile::exists(path("recent.rgb")));
+    EXPECT_EQ(platform.settings.value(positionKey("X")), QString::number(at.x() * 15));
+    EXPECT_EQ(platform.settings.value(positionKey("Y")), QString::number(at.y() * 15));
 }
 
-TEST(Shell, StoredPositionIsClamped)
+TEST_F(Shell, AStoredPositionIsClampedToTheScreenAndABadOneCentres)
 {
-    struct Case
+    const struct
     {
-        const char* x;
-        const char* y;
-        int left;
-        int top;
-        bool centred;
-    };
-    const Case cases[] = {
-        {"-300", "750", 0, 50, false},
-        {"60000", "750", -1, 50, false}, // right edge on the screen's right edge
-        {"150", nullptr, 0, 0, true},    // Y absent
-        {"abc", "750", 0, 0, true},      // not a number
-    };
-    for (const Case& c : cases) {
-        WindowFixture w(false);
-        w.platform.settings.insert(positionKey("X"), c.x);
+        const char *x, *y;
+        int left, top; // -1: the right edge on the screen's right edge, -2: centred
+    } cases[] = {{"-300", "-750", 0, 0}, {"60000", "750", -1, 50}, {"150", nullptr, -2, 0}, {"abc", "750", -2, 0}};
+    for (const auto& c : cases) {
+        platform.settings = {{positionKey("X"), c.x}};
         if (c.y)
-            w.platform.settings.insert(positionKey("Y"), c.y);
-        w.open();
-        const QRect frame = w.window->frameGeometry();
-        if (c.centred) {
+            platform.settings.insert(positionKey("Y"), c.y);
+        open();
+        const QRect frame = window->frameGeometry();
+        if (c.left == -2) {
             EXPECT_NEAR(frame.center().x(), 960, 2) << c.x;
         } else {
-            const int expectedLeft = c.left >= 0 ? c.left : 1920 - frame.width();
-            EXPECT_EQ(frame.left(), expectedLeft) << c.x;
+            EXPECT_EQ(frame.left(), c.left >= 0 ? c.left : 1920 - frame.width()) << c.x;
             EXPECT_EQ(frame.top(), c.top) << c.x;
         }
     }
 }
 
-TEST(Shell, PaletteOnlyModeCutsTheDesignerAndRestoresTheFullHeight)
+TEST_F(Shell, PaletteOnlyModeAndAlwaysOnTop)
 {
-    WindowFixture w;
-    const int full = w.window->height();
-    QAction* swap = w.window->action("mnuSwap");
-    QWidget* button = w.find("colorchart");
-    ASSERT_NE(button, nullptr);
-    QTest::mouseClick(button, Qt::LeftButton);
-    EXPECT_TRUE(swap->isChecked());
-    EXPECT_LT(w.window->height(), full);
-    EXPECT_EQ(w.platform.settings.value(settingsKey("webcolorscheme")), "1");
-    QTest::mouseClick(button, Qt::LeftButton);
-    EXPECT_FALSE(swap->isChecked());
-    EXPECT_EQ(w.window->height(), full);
-    EXPECT_EQ(w.platform.settings.value(settingsKey("webcolorscheme")), "0");
+    platform.settings.insert(settingsKey("webcolorscheme"), "yes"); // not a number: absent
+    open();
+    const int full = window->height();
+    EXPECT_FALSE(action("mnuSwap")->isChecked());
+    click(find("colorchart"));
+    EXPECT_TRUE(action("mnuSwap")->isChecked());
+    EXPECT_LT(window->height(), full);
+    EXPECT_EQ(platform.settings.value(settingsKey("webcolorscheme")), "1");
+    open(); // the stored mode is applied at start
+    EXPECT_TRUE(window->toolbarButton(7)->isChecked());
+    EXPECT_LT(window->height(), window->fullHeight());
+    action("mnuSwap")->trigger();
+    EXPECT_EQ(window->height(), window->fullHeight());
+    EXPECT_EQ(platform.settings.value(settingsKey("webcolorscheme")), "0");
+
+    action("mnuOnTop")->trigger();
+    EXPECT_TRUE(window->toolbarButton(8)->isChecked());
+    EXPECT_TRUE(platform.topMost.contains(window.get()));
+    action("mnuOnTop")->trigger();
+    EXPECT_FALSE(platform.topMost.contains(window.get()));
 }
 
-TEST(Shell, StoredPaletteOnlyModeIsAppliedAtStart)
+TEST_F(Shell, MenusAndToolbarFollowTheirTables)
 {
-    WindowFixture w(false);
-    w.platform.settings.insert(settingsKey("webcolorscheme"), "1");
-    w.open();
-    EXPECT_TRUE(w.window->action("mnuSwap")->isChecked());
-    EXPECT_TRUE(w.window->toolbarButton(7)->isChecked());
-    EXPECT_LT(w.window->height(), w.window->fullHeight());
-    w.window->action("mnuSwap")->trigger();
-    EXPECT_EQ(w.window->height(), w.window->fullHeight());
-}
-
-TEST(Shell, NonNumericStoredModeCountsAsAbsent)
-{
-    WindowFixture w(false);
-    w.platform.settings.insert(settingsKey("webcolorscheme"), "yes");
-    w.open();
-    EXPECT_FALSE(w.window->action("mnuSwap")->isChecked());
-}
-
-TEST(Shell, AlwaysOnTopGoesThroughThePlatformAndKeepsItsButtonInStep)
-{
-    WindowFixture w;
-    QAction* onTop = w.window->action("mnuOnTop");
-    onTop->trigger();
-    EXPECT_TRUE(onTop->isChecked());
-    EXPECT_TRUE(w.window->toolbarButton(8)->isChecked());
-    EXPECT_TRUE(w.platform.topMost.contains(w.window.get()));
-    onTop->trigger();
-    EXPECT_FALSE(w.platform.topMost.contains(w.window.get()));
-}
-
-TEST(Shell, ExitClosesLikeTheCloseControl)
-{
-    WindowFixture w;
-    w.window->action("mnuExit")->trigger();
-    EXPECT_FALSE(w.window->isVisible());
-    EXPECT_FALSE(QFile::exists(w.path("recent.rgb")));
-    EXPECT_TRUE(w.platform.settings.contains(positionKey("X")));
-}
-
-TEST(Shell, MenusFollowTheTable)
-{
-    WindowFixture w;
+    open();
     for (auto table : {std::span<const MenuEntry>(kMenuBar), std::span<const MenuEntry>(kSchemePopup)}) {
         QHash<QString, int> order;
         for (const MenuEntry& e : table) {
@@ -169,91 +103,59 @@ TEST(Shell, MenusFollowTheTable)
                 order[q(e.parent)] += static_cast<int>(std::size(kCopySubmenus));
                 continue;
             }
-            if (e.kind == MenuKind::VisionChoices) {
-                order[q(e.parent)] += 1 + static_cast<int>(kDeficiencyCount);
-                continue;
-            }
-            QAction* a = w.window->action(q(e.name));
+            QAction* a = action(q(e.name));
             ASSERT_NE(a, nullptr) << e.name;
             // The first "Add This Color To" item takes the first palette's name at start-up.
             if (e.kind != MenuKind::Separator && e.name != "mnuAddChart0") {
                 EXPECT_EQ(a->text(), q(e.caption)) << e.name;
             }
             EXPECT_EQ(a->isVisible(), !e.hidden) << e.name;
-            // Qt reports a hidden action as disabled; start-up disables the palette entries that
-            // do not apply to the first palette.
-            const bool startsDisabled = e.disabled || e.name == "mnuDelCor" || e.name == "mnuDelChart";
+            // Start-up disables the palette entries that do not apply to the first palette.
             if (!e.hidden) {
-                EXPECT_EQ(a->isEnabled(), !startsDisabled) << e.name;
+                EXPECT_EQ(a->isEnabled(), !(e.disabled || e.name == "mnuDelCor" || e.name == "mnuDelChart")) << e.name;
             }
             EXPECT_EQ(a->isChecked(), e.checked) << e.name;
             if (e.parent.empty())
                 continue;
-            QMenu* parent = w.window->menu(q(e.parent));
-            ASSERT_NE(parent, nullptr) << e.parent;
-            const int index = static_cast<int>(parent->actions().indexOf(a));
+            const int index = static_cast<int>(window->menu(q(e.parent))->actions().indexOf(a));
             EXPECT_EQ(index, order.value(q(e.parent), 0)) << e.name << " out of order";
             order[q(e.parent)] = index + 1;
         }
     }
     QStringList bar;
-    for (QAction* a : w.window->menuBar()->actions())
+    for (QAction* a : window->menuBar()->actions())
         bar << a->objectName();
     EXPECT_EQ(bar, (QStringList{"mnufile", "mnuEdit", "mnuTool", "mnuView", "mnuhelp"}));
-}
-
-TEST(Shell, ToolbarFollowsTheTable)
-{
-    WindowFixture w;
     for (const ToolbarButton& b : kMainToolbar) {
-        QAction* a = w.window->toolbarButton(b.number);
+        QAction* a = window->toolbarButton(b.number);
         ASSERT_NE(a, nullptr) << b.number;
-        if (b.tag.empty()) {
-            EXPECT_TRUE(a->isSeparator()) << b.number;
-            continue;
+        EXPECT_EQ(a->isSeparator(), b.tag.empty()) << b.number;
+        if (!b.tag.empty()) {
+            EXPECT_EQ(a->toolTip(), q(b.toolTip)) << b.tag;
+            EXPECT_NE(window->findChild<QWidget*>(q(b.tag)), nullptr) << b.tag;
+            EXPECT_FALSE(a->icon().isNull()) << b.tag;
         }
-        EXPECT_EQ(a->toolTip(), q(b.toolTip)) << b.tag;
-        EXPECT_EQ(a->property("toolbarTag").toString(), q(b.tag));
-        EXPECT_NE(w.find(std::string(b.tag).c_str()), nullptr) << b.tag;
-        EXPECT_FALSE(a->icon().isNull()) << b.tag;
     }
-    EXPECT_EQ(w.window->toolbarButton(14), nullptr);
+    EXPECT_EQ(window->toolbarButton(static_cast<int>(std::size(kMainToolbar)) + 1), nullptr);
 }
 
-TEST(Shell, HelpAndWebsiteGoToTheDesktop)
+TEST_F(Shell, HelpWebsiteAndAboutGoToTheDesktopAndAFreshTopmostBox)
 {
-    WindowFixture w;
-    w.window->action("mnucontents")->trigger();
-    w.window->action("mnuWeb")->trigger();
-    ASSERT_EQ(w.platform.opened.size(), 2);
-    EXPECT_EQ(w.platform.opened[0], w.path("help.chm"));
-    EXPECT_TRUE(w.platform.opened[1].startsWith("https://"));
-}
-
-TEST(Shell, AboutOpensAFreshTopmostBoxThatOkCloses)
-{
-    WindowFixture w;
+    open();
+    action("mnucontents")->trigger();
+    action("mnuWeb")->trigger();
+    ASSERT_EQ(platform.opened.size(), 2);
+    EXPECT_EQ(platform.opened[0], path("help.chm"));
+    EXPECT_TRUE(platform.opened[1].startsWith("https://"));
     for (int opening = 0; opening < 2; ++opening) {
-        QString title, product, thanks;
-        bool topmost = false;
-        bool hasIcon = false;
-        QTimer::singleShot(0, [&] {
-            QWidget* box = QApplication::activeModalWidget();
-            ASSERT_NE(box, nullptr);
-            EXPECT_EQ(box->objectName(), "frmabout");
-            title = box->windowTitle();
-            product = box->findChild<QLabel*>("lblProduct")->text();
-            thanks = box->findChild<QLabel*>("lblThanksTitle")->text();
-            hasIcon = !box->findChild<QLabel*>("imgIcon")->pixmap().isNull();
-            topmost = w.platform.topMost.contains(box);
-            QTest::mouseClick(box->findChild<QPushButton*>("Cmdok"), Qt::LeftButton);
-        });
-        w.window->action("mnuabout")->trigger();
-        EXPECT_EQ(title, "About");
-        EXPECT_TRUE(product.contains("Prismara, Version 4.6")) << product.toStdString();
-        EXPECT_EQ(thanks, "Special Thanks To:");
-        EXPECT_TRUE(hasIcon);
-        EXPECT_TRUE(topmost);
-        EXPECT_EQ(w.window->findChild<QWidget*>("frmabout"), nullptr) << "the box is discarded";
+        withModal([&] { action("mnuabout")->trigger(); },
+                  [&](QDialog* box) {
+                      EXPECT_EQ(box->objectName(), "frmabout");
+                      EXPECT_TRUE(box->findChild<QLabel*>("lblProduct")->text().contains("Prismara, Version 4.6"));
+                      EXPECT_FALSE(box->findChild<QLabel*>("imgIcon")->pixmap().isNull());
+                      EXPECT_TRUE(platform.topMost.contains(box));
+                      click(box->findChild<QPushButton*>("Cmdok"));
+                  });
+        EXPECT_EQ(window->findChild<QWidget*>("frmabout"), nullptr) << "the box is discarded";
     }
 }

@@ -16,7 +16,7 @@ TEST(TestSupportDeathTest, AFolderThatCannotBeMadeEndsTheProcess)
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     const TempDir scratch; // a file where TMPDIR expects a folder, and a missing folder
     scratch.write("file", "x");
-    for (const std::string tmp : {(scratch / "file").string(), (scratch / "missing").string()}) {
+    for (const std::string& tmp : {(scratch / "file").string(), (scratch / "missing").string()}) {
         EXPECT_DEATH(
             {
                 ::setenv("TMPDIR", tmp.c_str(), 1);
@@ -40,7 +40,7 @@ TEST(TestSupport, TheScriptedPlatformKeepsItsDataInItsOwnFolderAndRemovesOnlyTha
     const QString cwd = QDir::currentPath();
     QString folder;
     {
-        const FakePlatform platform;
+        FakePlatform platform;
         folder = platform.programFolder();
         EXPECT_NE(QDir(folder).canonicalPath(), QDir(cwd).canonicalPath());
         EXPECT_TRUE(QFile::exists(folder + "/colorchart.cci"));
