@@ -8,6 +8,7 @@
 #include "core/palette/chartindex.h"
 #include "core/palette/colorpage.h"
 #include "core/palette/palettefile.h"
+#include "core/palette/palettenames.h"
 #include "core/palette/palettestore.h"
 #include "core/palette/pickerrules.h"
 #include "core/scheme/schemefiles.h"
@@ -86,13 +87,47 @@ Outcome deletePalette(const fs::path& folder, const std::string& file)
     return of(result);
 }
 
+// The side file of `palette` naming the records `kept` (1-based, "n1", "n2", ...), then `added` unnamed.
+std::string namesOf(const std::string& palette, std::vector<int> kept, int added = 0)
+{
+    PaletteNames names{"/home/me/brand.gpl", {}};
+    for (const int k : kept)
+        names.names.push_back("n" + std::to_string(k));
+    names.names.resize(names.names.size() + static_cast<std::size_t>(added));
+    return SerializePaletteNames(names, palette);
+}
+
 std::vector<Rewrite> rewrites()
 {
     const std::string shapes = fixture("scheme_four.hcs");
     const std::string shapesData = fixture("scheme_four.dat");
     const Files twoShapes{{"shapes.hcs", "\"one\"\r\n\"two\"\r\n"}, {"shapes.dat", std::string(18, '1') + std::string(18, '2')}};
     const std::string initialShape3 = BgrHex(SchemeStyles::style(SchemeStyles::kShapes).elements[2].initialColor);
+    const Files named{{"c4.rgb", kPalette}, {"c4.names", namesOf(kPalette, {1, 2, 3, 4, 5})}};
+    const std::string deduped = records("FF0000 00FF00 0000FF"), removed2 = records("FF0000 FF0000 0000FF 00FF00");
+    const std::string two = records("FF0000 00FF00");
     return {
+        // A palette and its names side file change together.
+        {"Clear Duplicate Colors of a named palette", named,
+         [](const fs::path& f) { return of(PaletteFile(f, "c4.rgb").removeDuplicates()); },
+         {{"c4.rgb", deduped}, {"c4.names", namesOf(deduped, {1, 2, 4})}}, {"c4.rgb.tmp", "c4.names.tmp"}, true},
+        {"Delete Selected Color of a named palette", named,
+         [](const fs::path& f) { return of(PaletteFile(f, "c4.rgb").removeRecord(2)); },
+         {{"c4.rgb", removed2}, {"c4.names", namesOf(removed2, {1, 3, 4, 5})}}, {"c4.rgb.ctm", "c4.names.tmp"}, true},
+        {"append to a named palette", named, [](const fs::path& f) { return of(AppendChartColor(f, "c4.rgb", "#123456")); },
+         {{"c4.rgb", kPalette + "123456"}, {"c4.names", namesOf(kPalette + "123456", {1, 2, 3, 4, 5}, 1)}},
+         {"c4.names.tmp"}, true},
+        {"Clear All Colors of a named palette", named, [](const fs::path& f) { return of(PaletteFile(f, "c4.rgb").clear()); },
+         {{"c4.rgb", std::nullopt}, {"c4.names", std::nullopt}}, {}, true, false},
+        {"import: palette file, names, then the index record", {{"colorchart.cci", kIndex}},
+         [](const fs::path& f) {
+             const PaletteNames names{"/home/me/two.gpl", {"red", "green"}};
+             const std::vector<ColorValue> colors = {0x0000FF, 0x00FF00};
+             return of(PaletteStore(f).createChart("Two", colors, &names));
+         },
+         {{"colorchart.cci", kIndex + "c6.rgb\r\nTwo\r\n1\r\n"}, {"c6.rgb", two},
+          {"c6.names", SerializePaletteNames({"/home/me/two.gpl", {"red", "green"}}, two)}},
+         {"c6.rgb.tmp", "c6.names.tmp"}, true},
         {"index repair", {{"colorchart.cci", paletteFixture("colorchart_blanks.cci")}},
          [](const fs::path& f) { return of(ChartIndex(f).RepairFile()); },
          {{"colorchart.cci", paletteFixture("colorchart_repaired.cci")}}, {"colorchart.cct"}},
@@ -179,7 +214,7 @@ void install(const TempDir& dir, const Files& files)
 
 std::optional<std::string> contentOf(const fs::path& folder, const std::string& name)
 {
-    return fileExists(folder / name) ? readFile(folder / name) : std::nullopt;
+    return FileExists(folder / name) ? ReadFile(folder / name) : std::nullopt;
 }
 
 std::optional<std::string> oldContent(const Rewrite& rewrite, const std::string& name)
@@ -368,6 +403,8 @@ TEST_F(RewriteFaults, AFullDiskChangesNothingAndAfterwardsEveryCommandWorks)
     for (int k = 0; k < 227; ++k) // 227 records of 18 bytes end 10 bytes short of a page
         longList += "\"n\"\r\n";
     for (Rewrite rewrite : rewrites()) {
+        if (rewrite.before.count("c4.names") != 0)
+            continue; // the padding below would put the names out of step with their palette
         TempDir dir;
         SmallDisk disk(dir.path());
         if (!disk.mounted())
@@ -389,7 +426,7 @@ TEST_F(RewriteFaults, AFullDiskChangesNothingAndAfterwardsEveryCommandWorks)
             expectRefused(dir.path(), rewrite, outcome, rewrite.what + " on a full disk");
             for (const auto& [name, bytes] : rewrite.before)
                 EXPECT_EQ(contentOf(dir.path(), name), bytes) << rewrite.what << " on a full disk: " << name;
-            ASSERT_TRUE(removeFile(dir / "filler"));
+            ASSERT_TRUE(RemoveFile(dir / "filler"));
             EXPECT_TRUE(rewrite.run(dir.path()).ok) << rewrite.what << " after space was freed";
         } else {
             EXPECT_TRUE(outcome.ok) << rewrite.what << " needs no space: " << outcome.message;

@@ -52,7 +52,7 @@ TEST(SchemeFiles, SavedSchemesMatchTheFixturesAndLoadBackThroughTheSamples)
     EXPECT_EQ(dir.read("weblinks.dat"), fixture("scheme_classic.dat"));
     ASSERT_TRUE(links.save("two", std::vector<ColorValue>(6, 0x0A0B0C)).ok());
     EXPECT_EQ(links.names(), (Names{"Classic", "two"}));
-    EXPECT_EQ(readRange(dir / "weblinks.dat", 36, 36).value(), "0A0B0C0A0B0C0A0B0C0A0B0C0A0B0C0A0B0C");
+    EXPECT_EQ(ReadRange(dir / "weblinks.dat", 36, 36).value(), "0A0B0C0A0B0C0A0B0C0A0B0C0A0B0C0A0B0C");
     EXPECT_EQ(links.readRecord(1), Record(kClassic.begin(), kClassic.end()));
 
     SchemeState designer;

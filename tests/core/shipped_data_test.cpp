@@ -34,7 +34,7 @@ TEST(ShippedData, TheIndexAndEveryPalette)
         if (i == 1)
             continue;
         const PaletteFile palette = store.palette(i);
-        const std::string bytes = readFile(palette.path()).value_or("");
+        const std::string bytes = ReadFile(palette.path()).value_or("");
         EXPECT_TRUE(!bytes.empty() && bytes.size() % 6 == 0) << palette.fileName();
         std::set<std::string> seen;
         for (std::size_t at = 0; at + 6 <= bytes.size(); at += 6) {
@@ -56,7 +56,7 @@ TEST(ShippedData, EverySchemeStyleHasWellFormedMatchingFiles)
     for (std::size_t s = 0; s < SchemeStyles::all().size(); ++s) {
         const SchemeFiles files(folder, s);
         const std::string stem = files.style().stem;
-        const auto lines = splitLines(readFile(files.listPath()).value_or(""));
+        const auto lines = SplitLines(ReadFile(files.listPath()).value_or(""));
         ASSERT_GE(lines.size(), 3u) << stem << " ships a few schemes";
         std::string rebuilt;
         std::set<std::string> names;
@@ -65,8 +65,8 @@ TEST(ShippedData, EverySchemeStyleHasWellFormedMatchingFiles)
             EXPECT_TRUE(!name.empty() && names.insert(name).second) << stem << ": " << name;
             rebuilt += SchemeFiles::quotedLine(name);
         }
-        EXPECT_EQ(readFile(files.listPath()), rebuilt) << stem << ": quoted names, CR LF after each";
-        const std::string data = readFile(files.dataPath()).value_or("");
+        EXPECT_EQ(ReadFile(files.listPath()), rebuilt) << stem << ": quoted names, CR LF after each";
+        const std::string data = ReadFile(files.dataPath()).value_or("");
         EXPECT_EQ(data.size(), lines.size() * files.style().recordLength) << stem;
         EXPECT_EQ(data.find_first_not_of("0123456789ABCDEF"), std::string::npos) << stem << ": upper-case hex only";
     }

@@ -42,7 +42,7 @@ TEST_F(ColorPage, ShowsTheCurrentColourInFiveModelsAndSavesThemByteForByte)
     EXPECT_EQ(ColorPageHtml(texts), ColorPageHtml(ColorInfoTexts("#336699", "51", "102", "153")));
     const QWidget* info = page.findChild<QWidget*>("PicInfo");
     EXPECT_EQ(info->height(), platform.screenSize.height()) << "PicInfo is as tall as the screen";
-    EXPECT_EQ(fromQColor(info->parentWidget()->palette().color(QPalette::Window)), MakeColor(51, 102, 153));
+    EXPECT_EQ(FromQColor(info->parentWidget()->palette().color(QPalette::Window)), MakeColor(51, 102, 153));
 
     save(page, dir / "a.htm");
     EXPECT_EQ(platform.saveDialogsShown.last(), "#336699");

@@ -86,7 +86,7 @@ TEST_F(PaletteViewTest, TheGridShowsTheNewestFirstAndMapsEveryPointToItsCell)
     for (int i : {0, 19, 20, 215}) {
         const ColorValue expected = i < 20 ? colourOf(20 - i) : kWhite;
         EXPECT_EQ(grid().cellColor(i), expected) << "cell " << i;
-        EXPECT_EQ(fromQColor(image.pixelColor(grid().cellRect(i).center())), expected) << "cell " << i;
+        EXPECT_EQ(FromQColor(image.pixelColor(grid().cellRect(i).center())), expected) << "cell " << i;
     }
     const QPoint at = grid().cellRect(3).center();
     QHelpEvent help(QEvent::ToolTip, at, grid().mapToGlobal(at));

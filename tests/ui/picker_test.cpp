@@ -26,7 +26,7 @@ namespace {
 
 // Every pixel of the frozen pictures has a colour of its own, so a wrong pixel cannot pass.
 QRgb patternRgb(int x, int y) { return qRgb(x & 255, y & 255, ((x >> 8) << 4) | (y >> 8)); }
-ColorValue patternColor(int x, int y) { return fromQColor(QColor::fromRgb(patternRgb(x, y))); }
+ColorValue patternColor(int x, int y) { return FromQColor(QColor::fromRgb(patternRgb(x, y))); }
 ScreenCapture patternCapture(int width = 1920, int height = 1080)
 {
     ScreenCapture capture;
@@ -122,7 +122,7 @@ TEST_F(Picker, TheSquareFollowsThePointerWithTheColourUnderIt)
         QWidget* square = getColor()->shpshow();
         EXPECT_TRUE(square->isVisible());
         EXPECT_EQ(square->pos(), c.square) << "the edge rule uses the primary screen's width";
-        EXPECT_EQ(fromQColor(square->palette().color(QPalette::Window)), under);
+        EXPECT_EQ(FromQColor(square->palette().color(QPalette::Window)), under);
         EXPECT_EQ(inPick<QLineEdit>("txtHex")->text().toStdString(), HtmlHex(under));
         EXPECT_EQ(inPick<QLineEdit>("txtRgb")->text().toStdString(), RgbText(under));
         EXPECT_EQ(inPick<ColorSwatch>("lblcor")->color(), under);

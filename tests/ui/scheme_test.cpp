@@ -347,11 +347,11 @@ TEST_F(SchemeDesignerTest, TheCodeCommandsAndThePreviewShowTheWebLinksSamples)
     withModal([&] { action("mnuShowweb")->trigger(); },
               [&](QDialog* d) {
                   EXPECT_TRUE(platform.topMost.contains(d));
-                  EXPECT_EQ(fromQColor(d->palette().color(QPalette::Window)), 0x2E1E1E);
+                  EXPECT_EQ(FromQColor(d->palette().color(QPalette::Window)), 0x2E1E1E);
                   auto* link = d->findChild<QLineEdit*>("txtNl");
                   ASSERT_NE(link, nullptr);
                   EXPECT_EQ(link->text(), "Normal Link Color: #89B4FA");
-                  EXPECT_EQ(fromQColor(link->palette().color(QPalette::Text)), 0xFAB489);
+                  EXPECT_EQ(FromQColor(link->palette().color(QPalette::Text)), 0xFAB489);
                   EXPECT_TRUE(link->font().underline());
                   click(link);
                   EXPECT_TRUE(d->isVisible()) << "a click on a line does not close the preview";

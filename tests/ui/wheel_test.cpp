@@ -249,7 +249,7 @@ TEST_F(WheelFrame, CellsAndMarkersArePaintedWhereTheyLie)
                 const QRectF cell = ring->cellRect(i);
                 // Halfway between the middle and the edge, clear of the marker and the outline.
                 const QPointF inside = cell.center() + QPointF(onSquare ? cell.width() / 4 : 0, cell.height() / 4);
-                EXPECT_EQ(fromQColor(at(inside)), WheelColors(kRed, kRgbWheel)[std::size_t(i)]) << scale << onSquare << i;
+                EXPECT_EQ(FromQColor(at(inside)), WheelColors(kRed, kRgbWheel)[std::size_t(i)]) << scale << onSquare << i;
                 EXPECT_EQ(at(ring->markerRect(i).center()) == QColor(Qt::white), ring->markerVisible(i)) << scale << onSquare << i;
             }
             const QRectF c0 = ring->cellRect(0);
