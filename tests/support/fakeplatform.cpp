@@ -38,19 +38,29 @@ FakePlatform::~FakePlatform()
         removePrivateDir(folder_.toStdString());
 }
 
+namespace {
+// The next scripted answer, or `fallback` when none is left.
+template <typename T, typename F> T takeFront(std::deque<T>& answers, F fallback)
+{
+    if (answers.empty())
+        return T(fallback);
+    T answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+} // namespace
+
 QString FakePlatform::settingKey(const QString& app, const QString& section, const QString& key)
 {
     return app + "/" + section + "/" + key;
 }
 
-QString FakePlatform::getSetting(const QString& app, const QString& section, const QString& key,
-                                 const QString& fallback)
+QString FakePlatform::getSetting(const QString& app, const QString& section, const QString& key, const QString& fallback)
 {
     return settings.value(settingKey(app, section, key), fallback);
 }
 
-void FakePlatform::saveSetting(const QString& app, const QString& section, const QString& key,
-                               const QString& value)
+void FakePlatform::saveSetting(const QString& app, const QString& section, const QString& key, const QString& value)
 {
     settings.insert(settingKey(app, section, key), value);
     ++settingWrites;
@@ -93,48 +103,32 @@ void FakePlatform::setClipboardText(const QString& text)
 bool FakePlatform::askYesNo(QWidget*, const QString& text, const QString& title)
 {
     questionsAsked.append(title + "|" + text);
-    if (yesNoAnswers.empty())
-        return false;
-    const bool answer = yesNoAnswers.front();
-    yesNoAnswers.pop_front();
-    return answer;
+    return takeFront(yesNoAnswers, false);
 }
 
-void FakePlatform::showError(QWidget*, const QString& title, const QString& text)
-{
-    errorsShown.append(title + "|" + text);
-}
+void FakePlatform::showError(QWidget*, const QString& title, const QString& text) { errorsShown.append(title + "|" + text); }
 
 QString FakePlatform::inputText(QWidget*, const QString& title, const QString& prompt)
 {
     inputsAsked.append(title + "|" + prompt);
-    if (inputAnswers.empty())
-        return QString();
-    QString answer = inputAnswers.front();
-    inputAnswers.pop_front();
-    return answer;
+    return takeFront(inputAnswers, QString());
 }
 
 ColorValue FakePlatform::chooseColor(QWidget*, ColorValue initial)
 {
-    if (colorAnswers.empty())
-        return initial;
-    const auto answer = colorAnswers.front();
-    colorAnswers.pop_front();
-    return answer.value_or(initial);
+    return takeFront(colorAnswers, std::optional<ColorValue>()).value_or(initial);
 }
 
-std::optional<QString> FakePlatform::saveFileName(QWidget*, const QString& proposedName, const QString&,
-                                                  const QString&)
+std::optional<QString> FakePlatform::saveFileName(QWidget*, const QString& proposedName, const QString&, const QString&)
 {
     saveDialogsShown.append(proposedName);
-    if (saveAnswers.empty())
+    if (saveAnswers.empty() || !saveAnswers.front()) {
+        if (!saveAnswers.empty())
+            saveAnswers.pop_front();
         return std::nullopt;
-    const bool cancelled = !saveAnswers.front().has_value();
-    const QString name = cancelled ? QString() : *saveAnswers.front();
+    }
+    const QString name = *saveAnswers.front();
     saveAnswers.pop_front();
-    if (cancelled)
-        return std::nullopt;
     return name;
 }
 

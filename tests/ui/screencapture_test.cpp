@@ -262,17 +262,6 @@ TEST_F(Portal, AnsweredScreenshotIsReadAndItsFileDeleted)
     EXPECT_DOUBLE_EQ(c.image.devicePixelRatio(), 120.0 / c.geometry.width());
 }
 
-TEST_F(Portal, EveryRequestHasATokenOfItsOwn)
-{
-    portal.uri = QUrl::fromLocalFile(writeScreenshot(filled(4, 4, 0xFF000000))).toString();
-    ASSERT_TRUE(PortalScreenshot::take(caller(), kService, "", 5000).error.isEmpty());
-    const QString first = portal.seenOptions.value("handle_token").toString();
-    portal.uri = QUrl::fromLocalFile(writeScreenshot(filled(4, 4, 0xFF000000))).toString();
-    ASSERT_TRUE(PortalScreenshot::take(caller(), kService, "", 5000).error.isEmpty());
-    EXPECT_NE(portal.seenOptions.value("handle_token").toString(), first);
-    EXPECT_EQ(portal.seenParent, "");
-}
-
 TEST_F(Portal, FailuresAreToldInOneSentence)
 {
     struct Case
