@@ -14,7 +14,7 @@ namespace {
 // The editor texts while the user is not typing.
 EditorTexts editorsShowing(ColorValue color)
 {
-    return {RgbText(color), HtmlHex(color), RedHex(color), GreenHex(color), BlueHex(color)};
+    return {RgbText(color), HtmlHex(color), RedHex(color), GreenHex(color), BlueHex(color), color};
 }
 
 const Notation& notation(std::string_view menuEntry)
@@ -33,10 +33,12 @@ TEST(Notations, EveryNotationOfAColourAndItsCaption)
 {
     const std::string copied[] = {"RGB(5,10,15)", "5,10,15", "#050A0F", "\"#050A0F\"", "050A0F", "\"050A0F\"",
                                   "Hex={05,0A,0F}", "0x0F0A05", "&H000F0A05&", "$000F0A05", "0x050A0F"};
-    ASSERT_EQ(std::size(kNotations), std::size(copied));
+    ASSERT_GT(std::size(kNotations), std::size(copied)) << "the CSS notations follow (csstext_test)";
     for (std::size_t i = 0; i < std::size(kNotations); ++i) {
         const Notation& n = kNotations[i];
-        EXPECT_EQ(CopiedText(n, editorsShowing(MakeColor(5, 10, 15))), copied[i]) << n.menuEntry;
+        if (i < std::size(copied)) {
+            EXPECT_EQ(CopiedText(n, editorsShowing(MakeColor(5, 10, 15))), copied[i]) << n.menuEntry;
+        }
         std::string caption = std::string(n.label) + CopiedText(n, editorsShowing(kWhite));
         for (std::size_t at = 0; (at = caption.find('&', at)) != std::string::npos; at += 2)
             caption.insert(at, "&");

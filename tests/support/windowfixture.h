@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
@@ -50,6 +51,7 @@ public:
         EXPECT_NE(widget, nullptr) << name.toStdString();
         return widget;
     }
+    QLineEdit* edit(const char* name) const { return find<QLineEdit>(name); }
     QAction* action(const QString& name) const { return window->action(name); }
     ColorValue current() const { return window->swatchColor(); }
     void setColor(ColorValue color) const { window->CurrentColorChanged(color, WriteRecent::Yes); }
@@ -64,6 +66,7 @@ public:
         QFile f(path(fileName));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
     }
+    QByteArray fileBytes(const QString& fileName) const { return bytes(fileName); }
     void write(const QString& fileName, const QByteArray& content) const
     {
         QFile f(path(fileName));

@@ -18,7 +18,6 @@ protected:
         window->CurrentColorChanged(MakeColor(100, 0, 0), WriteRecent::No);
         write("recent.rgb", "");
     }
-    QLineEdit* edit(const char* name) const { return find<QLineEdit>(name); }
     // Gives `box` the focus and empties it with Backspace, as a user would.
     static void focusAndClear(QLineEdit* box)
     {

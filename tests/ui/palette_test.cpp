@@ -1,6 +1,7 @@
 // Tests of the palette view in the real main window: the grid, paging, cell clicks and the Edit
 // pop-up, the selector with its enabling rules, "Add This Color To", and the palette commands
 // with their questions and failed writes.
+#include "core/colour/colornames.h"
 #include "core/files/fileio.h"
 #include "support/windowfixture.h"
 #include "ui/palette/palettegrid.h"
@@ -91,7 +92,7 @@ TEST_F(PaletteViewTest, TheGridShowsTheNewestFirstAndMapsEveryPointToItsCell)
     const QPoint at = grid().cellRect(3).center();
     QHelpEvent help(QEvent::ToolTip, at, grid().mapToGlobal(at));
     QApplication::sendEvent(&grid(), &help);
-    EXPECT_EQ(grid().toolTip().toStdString(), HtmlHex(colourOf(17)));
+    EXPECT_EQ(grid().toolTip().toStdString(), HtmlHex(colourOf(17)) + "\n" + ColorNameText(colourOf(17)));
 }
 
 TEST_F(PaletteViewTest, PagingShowsTheNewestColoursFirstAndTheOldestLast)
@@ -189,7 +190,7 @@ TEST_F(PaletteViewTest, RightClickPopsUpTheEditMenuAndADoubleClickOpensTheDetail
     write("c1.rgb", paletteOf(5));
     open();
     const QStringList entries = popupEntries([&] { clickCell(2, Qt::RightButton); });
-    EXPECT_EQ(entries.size(), 13) << entries.join(",").toStdString();
+    EXPECT_EQ(entries.size(), 14) << entries.join(",").toStdString();
     EXPECT_TRUE(entries.contains(action("mnuDelCor")->text()) && entries.contains(action("mnuViewColor")->text()))
         << entries.join(",").toStdString();
     for (std::string_view name : kCellPopupShown)

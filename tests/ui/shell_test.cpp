@@ -1,5 +1,6 @@
 // The main window as a whole: start-up, shutdown, window modes and the menus and toolbar built from
 // their tables.
+#include "core/access/cvd.h"
 #include "core/colour/notations.h"
 #include "support/windowfixture.h"
 #include "widgets/menutable.h"
@@ -99,8 +100,9 @@ TEST_F(Shell, MenusAndToolbarFollowTheirTables)
     for (auto table : {std::span<const MenuEntry>(kMenuBar), std::span<const MenuEntry>(kSchemePopup)}) {
         QHash<QString, int> order;
         for (const MenuEntry& e : table) {
-            if (e.kind == MenuKind::CopySubmenus) {
-                order[q(e.parent)] += static_cast<int>(std::size(kCopySubmenus));
+            if (e.kind == MenuKind::CopySubmenus || e.kind == MenuKind::VisionChoices) {
+                order[q(e.parent)] += e.kind == MenuKind::CopySubmenus ? static_cast<int>(std::size(kCopySubmenus))
+                                                                      : 1 + static_cast<int>(kDeficiencyCount);
                 continue;
             }
             QAction* a = action(q(e.name));

@@ -1,5 +1,6 @@
 // Tests of the colour wheel frame in the real main window: the wheel and square cells, the wheel
 // type and display commands, Lock, the harmony marks, clicks and tool tips, stored settings.
+#include "core/colour/colornames.h"
 #include "core/wheel/harmony.h"
 #include "core/wheel/wheelcolors.h"
 #include "support/windowfixture.h"
@@ -205,7 +206,8 @@ TEST_F(WheelFrame, ToolTipNamesTheCellUnderThePointer)
         const QPoint at = ring->cellRect(7).center().toPoint();
         QMouseEvent move(QEvent::MouseMove, at, ring->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(ring, &move);
-        EXPECT_EQ(ring->toolTip().toStdString(), HtmlHex(ring->cellColor(7))) << ring->objectName().toStdString();
+        EXPECT_EQ(ring->toolTip().toStdString(), HtmlHex(ring->cellColor(7)) + "\n" + ColorNameText(ring->cellColor(7)))
+            << ring->objectName().toStdString();
     }
 }
 
@@ -216,7 +218,7 @@ TEST_F(WheelFrame, StoredSettingsAreAppliedAtStart)
         const char* colorsquare; // nullptr = absent
         const char* colorwheeltype;
         bool square, ryb;
-    } rows[] = {{"1", "0", true, false}, {"0", "1", false, true}, {"abc", "x1", false, false}, {" 1 ", "2", true, false}};
+    } rows[] = {{"1", "0", true, false}, {"0", "1", false, true}, {"abc", "x1", false, false}, {" 1 ", "3", true, false}};
     for (const auto& row : rows) {
         const std::string name = std::string(row.colorsquare) + "/" + row.colorwheeltype;
         platform.settings = {{settingKey("colorsquare"), row.colorsquare}, {settingKey("colorwheeltype"), row.colorwheeltype}};
