@@ -199,9 +199,15 @@ QIcon QtPlatform::installedIcon()
         if (QFileInfo::exists(file))
             icon.addFile(file, QSize(size, size));
     }
-    if (icon.isNull() && QIcon::hasThemeIcon("prismara"))
+    if (icon.isNull() && hasIconTheme() && QIcon::hasThemeIcon("prismara"))
         icon = QIcon::fromTheme("prismara");
     return icon;
+}
+
+bool QtPlatform::hasIconTheme()
+{
+    const QString theme = QIcon::themeName();
+    return !theme.isEmpty() && theme != QLatin1String("hicolor");
 }
 
 QString QtPlatform::programFolder()

@@ -67,6 +67,11 @@ public:
     // desktop's icon theme; a null icon when there is none.
     static QIcon installedIcon();
 
+    // True when the desktop names an icon theme of its own. Without one Qt falls back to "hicolor",
+    // which holds application icons only; looking names up there costs a scan of its index and
+    // finds nothing.
+    static bool hasIconTheme();
+
 private:
     // Notes a problem with a file once per run, for startupProblems().
     void noteProblem(const QString& file, const QString& text);

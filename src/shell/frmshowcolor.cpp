@@ -19,6 +19,7 @@
 #include "core/files/fileio.h"
 #include "platform/platform.h"
 #include "platform/qtconvert.h"
+#include "platform/qtplatform.h"
 #include "platform/settings.h"
 #include "ui/scheme/schemedesigner.h"
 #include "ui/wheel/colorwheelframe.h"
@@ -30,12 +31,14 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QToolBar>
 #include <QShortcut>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolButton>
+#include <QWindow>
 
 #include <cctype>
 
@@ -45,6 +48,7 @@ namespace {
 // Designed geometry of the main window's regions, in pixels (designed in twips, 15 to a pixel).
 constexpr QRect kToolbar(0, 0, 560, 26);
 constexpr QRect kChartSelector(273, 2, 268, 22);
+constexpr QSize kToolButton(23, 23);
 constexpr QPoint kWheelFrame(2, 27);
 constexpr QPoint kSwatch(129, 27);
 constexpr QPoint kPaletteGrid(233, 25); // the grid's first cell sits 2 pixels in
@@ -63,7 +67,6 @@ EditorTexts notationTexts(const EditorSnapshot& e, ColorValue color)
 FrmShowColor::FrmShowColor(Platform& platform, QWidget* parent) : QMainWindow(parent), platform_(platform)
 {
     setObjectName("frmshowcolor");
-    setWindowIcon(QApplication::windowIcon().isNull() ? ApplicationIcon() : QApplication::windowIcon());
     // The window is laid out to a fixed design; a compact font keeps every text inside it.
     QFont compact = font();
     compact.setPointSizeF(8.0);
@@ -208,8 +211,10 @@ void FrmShowColor::buildToolbar()
     tlbTool_ = new QToolBar(central_);
     tlbTool_->setObjectName("tlbTool");
     tlbTool_->setIconSize(QSize(16, 16));
-    tlbTool_->setStyleSheet("QToolBar { spacing: 0px; padding: 0px; } QToolButton { padding: 1px; margin: 0px; }");
+    // Buttons of the designed size side by side, edge to edge.
     tlbTool_->setContentsMargins(0, 0, 0, 0);
+    tlbTool_->layout()->setContentsMargins(0, 0, 0, 0);
+    tlbTool_->layout()->setSpacing(0);
     tlbTool_->setGeometry(0, 0, kChartSelector.left() - 2, kToolbar.height());
     tlbTool_->setMovable(false);
     for (const ToolbarButton& b : kMainToolbar) {
@@ -231,8 +236,10 @@ void FrmShowColor::buildToolbar()
         a->setIconVisibleInMenu(false);
         a->setProperty("toolbarTag", tag);
         tlbTool_->addAction(a);
-        if (QWidget* button = tlbTool_->widgetForAction(a))
+        if (QWidget* button = tlbTool_->widgetForAction(a)) {
             button->setObjectName(tag);
+            button->setFixedSize(kToolButton);
+        }
     }
 }
 
@@ -470,10 +477,35 @@ void FrmShowColor::popUpEditMenuOverSwatch(const QPoint& globalPos)
 void FrmShowColor::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
+    // What the first frame does not show waits until that frame is on screen.
+    if (!firstFrameSeen_ && windowHandle())
+        windowHandle()->installEventFilter(this);
     // The window frame is known only once the window is on screen; place it again with it.
     if (!placedWithFrame_ && frameGeometry().size() != size()) {
         placedWithFrame_ = true;
         placeWindow();
+    }
+}
+
+bool FrmShowColor::eventFilter(QObject* watched, QEvent* event)
+{
+    if (!firstFrameSeen_ && watched == windowHandle() && event->type() == QEvent::Expose &&
+        windowHandle()->isExposed()) {
+        firstFrameSeen_ = true;
+        windowHandle()->removeEventFilter(this);
+        // The expose paints the first frame; this runs once it is flushed.
+        QTimer::singleShot(0, this, [this] { afterFirstFrame(); });
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void FrmShowColor::afterFirstFrame()
+{
+    // The window icon: the one installed with the program when there is one, else the drawn
+    // colour wheel. Every window of the program takes it from the application.
+    if (QApplication::windowIcon().isNull()) {
+        const QIcon installed = QtPlatform::installedIcon();
+        QApplication::setWindowIcon(installed.isNull() ? ApplicationIcon() : installed);
     }
 }
 

@@ -66,6 +66,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
@@ -74,6 +75,8 @@ private:
     void build();
     void placeWindow();
     void reportStartupProblems(const QStringList& found);
+    // Start-up work the first frame does not need, run once that frame is on screen.
+    void afterFirstFrame();
     QAction* addMenuEntry(QWidget* parentMenu, const struct MenuEntry& entry);
     void addCopySubmenus(QWidget* parentMenu);
     void addVisionChoices(QWidget* parentMenu);
@@ -97,6 +100,7 @@ private:
     int addToCount_ = 0;
     bool shutDown_ = false;
     bool placedWithFrame_ = false;
+    bool firstFrameSeen_ = false;
 };
 
 } // namespace prismara

@@ -1,6 +1,8 @@
 // toolbaricons.cpp - drawn fallback icons.
 #include "shell/toolbaricons.h"
 
+#include "platform/qtplatform.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -113,7 +115,7 @@ QPixmap drawIcon(const QString& tag)
 
 QIcon ToolbarIcon(const QString& tag, const QString& themeName)
 {
-    if (!themeName.isEmpty() && QIcon::hasThemeIcon(themeName))
+    if (!themeName.isEmpty() && QtPlatform::hasIconTheme() && QIcon::hasThemeIcon(themeName))
         return QIcon::fromTheme(themeName);
     return QIcon(drawIcon(tag));
 }

@@ -64,10 +64,9 @@ CurrentColorEditors::CurrentColorEditors(ColorHub& hub, QWidget* parent) : QWidg
     QPalette grey = txtRgb_->palette();
     grey.setColor(QPalette::Base, palette().color(QPalette::Window));
     txtRgb_->setPalette(grey);
-    for (QLineEdit* e : findChildren<QLineEdit*>()) {
-        e->setTextMargins(0, 0, 0, 0);
-        e->setStyleSheet("QLineEdit { padding: 0px 1px; }");
-    }
+    // One pixel more room before and after the text than a line edit has by itself.
+    for (QLineEdit* e : findChildren<QLineEdit*>())
+        e->setTextMargins(1, 0, 1, 0);
 
     int y = 59;
     // The labels take what their text needs; the boxes the rest of the swatch's width. A box

@@ -13,8 +13,10 @@
 #include "widgets/displayfilter.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QPainter>
 
 namespace prismara {
 
@@ -24,6 +26,47 @@ namespace {
 constexpr QSize kFrameSize(122, 168);            // 1830 x 2520
 constexpr QRect kLockBox(36, 15, 63, 17);        // left 540, top 225, width 945
 constexpr QRect kHarmonyList(3, 139, 115, 21);   // left 45, top 2085, width 1725
+// The frame line runs kFrameTop below the frame's top edge; the caption sits in it, kCaptionLeft
+// from the left, with kCaptionInset of clear line either side.
+constexpr int kFrameTop = 6;
+constexpr qreal kFrameRadius = 3;
+constexpr int kCaptionLeft = 7;
+constexpr int kCaptionInset = 4;
+
+// A one-pixel frame with rounded corners: straight edges between the corners, each corner a
+// quarter circle drawn as two eighths, edges in the order bottom, right, left, top.
+void drawRoundedFrame(QPainter& p, const QRectF& r, qreal radius, const QColor& color)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    QPen pen(color, 1, Qt::SolidLine, Qt::SquareCap);
+    const qreal d = 2 * radius - 1;
+    auto edge = [&](qreal x1, qreal y1, qreal x2, qreal y2) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(color);
+        p.drawRect(QRectF(x1, y1, x2 - x1, y2 - y1));
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+    };
+    auto arc = [&](qreal x, qreal y, int start, int span) { p.drawArc(QRectF(x + 0.5, y + 0.5, d, d), start * 16, span * 16); };
+    const qreal left = r.left();
+    const qreal top = r.top();
+    const qreal right = r.left() + r.width();
+    const qreal bottom = r.top() + r.height();
+    edge(left + radius, bottom - 1, right - radius, bottom);
+    arc(left, bottom - 2 * radius, -90, -45);
+    arc(right - 2 * radius, bottom - 2 * radius, -90, 45);
+    edge(right - 1, top + radius, right, bottom - radius);
+    arc(right - 2 * radius, top, 45, -45);
+    arc(right - 2 * radius, bottom - 2 * radius, 315, 45);
+    edge(left, top + radius, left + 1, bottom - radius);
+    arc(left, top, 135, 45);
+    arc(left, bottom - 2 * radius, 180, 45);
+    edge(left + radius, top, right - radius, top + 1);
+    arc(left, top, 135, -45);
+    arc(right - 2 * radius, top, 45, 45);
+    p.restore();
+}
 
 // Per wheel type, in the order of its number: the menu entry that chooses it and the frame's
 // caption while it is shown.
@@ -64,10 +107,6 @@ ColorWheelFrame::ColorWheelFrame(ColorHub& hub, QWidget* parent)
         mnuWheel_[static_cast<std::size_t>(type)] = hub.action(kWheelTypes[type].action);
     setObjectName("fraColorWheel");
     setFixedSize(kFrameSize);
-    // The caption sits in the top edge of the frame, so the designed places of the controls,
-    // measured from the frame's outer corner, all lie inside it.
-    setStyleSheet("QGroupBox#fraColorWheel { border: 1px solid palette(mid); border-radius: 3px; margin-top: 6px; }"
-                  "QGroupBox#fraColorWheel::title { subcontrol-origin: margin; left: 7px; padding: 0px 2px; }");
 
     shpColorWheel_ = new ColorCellRing(ColorCellRing::Shape::Circle, "shpColorWheel", this);
     lblColorSquare_ = new ColorCellRing(ColorCellRing::Shape::Square, "lblColorSquare", this);
@@ -83,6 +122,10 @@ ColorWheelFrame::ColorWheelFrame(ColorHub& hub, QWidget* parent)
     cmbColorwheel_ = new QComboBox(this);
     cmbColorwheel_->setObjectName("cmbColorwheel");
     cmbColorwheel_->setGeometry(kHarmonyList);
+    // The Lock box and the harmony list keep the application's font, a size larger than the
+    // window's compact one.
+    chkLock_->setFont(QApplication::font());
+    cmbColorwheel_->setFont(QApplication::font());
     for (const HarmonyScheme& scheme : HarmonySchemes())
         cmbColorwheel_->addItem(ToQString(scheme.caption));
     // Nothing is selected until the window build selects the first harmony.
@@ -202,6 +245,19 @@ void ColorWheelFrame::cellClicked(ColorCellRing* cells, int index)
     const ColorValue color = cells->cellColor(index);
     hub_.ClearSchemeSelection();
     hub_.CurrentColorChanged(color, WriteRecent::Yes);
+}
+
+void ColorWheelFrame::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const QFontMetrics metrics(font());
+    const int captionWidth = metrics.horizontalAdvance(title());
+    const QRect caption(kCaptionLeft, 0, captionWidth + 2 * kCaptionInset, metrics.height());
+    p.setClipRegion(QRegion(rect()) - QRegion(caption));
+    drawRoundedFrame(p, QRectF(rect().adjusted(0, kFrameTop, 0, 0)), kFrameRadius, palette().color(QPalette::Mid));
+    p.setClipping(false);
+    p.setPen(palette().color(QPalette::WindowText));
+    p.drawText(caption.adjusted(kCaptionInset, 0, -kCaptionInset, 0), Qt::AlignCenter, title());
 }
 
 } // namespace prismara

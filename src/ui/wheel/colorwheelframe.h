@@ -43,6 +43,10 @@ public:
     ColorCellRing* wheelCells() const { return shpColorWheel_; }
     ColorCellRing* squareCells() const { return lblColorSquare_; }
 
+protected:
+    // A thin rounded frame with the caption set into its top edge.
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     void chooseWheelType(int type, bool checkedNow);
     void switchDisplay(bool toSquare);
