@@ -2,6 +2,7 @@
 // display, one running copy, white as the current colour, the main window; SIGTERM and SIGINT
 // end it like Exit.
 #include "shell/commandline.h"
+#include "shell/deferrediconstyle.h"
 #include "shell/frmshowcolor.h"
 #include "core/app/appinfo.h"
 #include "platform/qtplatform.h"
@@ -23,6 +24,9 @@
 #include <tuple>
 
 #include <csignal>
+#include <thread>
+
+#include <fontconfig/fontconfig.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -108,6 +112,26 @@ void releaseDisplayMessages()
         qt_message_output(type, QMessageLogContext(), message);
     g_heldMessages.clear();
 }
+
+// The font configuration (every configuration file of the system parsed, the font caches mapped)
+// is the largest single piece of start-up; it is read on a second thread while the application
+// connects to the display, and the first text of the window finds it ready.
+class FontConfigurationReader
+{
+public:
+    FontConfigurationReader() : thread_([] { FcInit(); }) {}
+    ~FontConfigurationReader() { wait(); }
+    FontConfigurationReader(const FontConfigurationReader&) = delete;
+    FontConfigurationReader& operator=(const FontConfigurationReader&) = delete;
+    void wait()
+    {
+        if (thread_.joinable())
+            thread_.join();
+    }
+
+private:
+    std::thread thread_;
+};
 // Start-up measurement: when PRISMARA_STARTUP_T0 holds the CLOCK_MONOTONIC time (ns) at which
 // the launcher started us, print the time until the main window is first exposed, until that
 // first frame is drawn and until the work put off after it is done, then quit (bench/startup.sh).
@@ -192,6 +216,7 @@ int main(int argc, char** argv)
         return 1;
     }
     g_previousHandler = qInstallMessageHandler(holdDisplayMessages);
+    FontConfigurationReader fonts;
     QApplication app(argc, argv);
     releaseDisplayMessages();
     QApplication::setApplicationName("prismara");
@@ -200,6 +225,7 @@ int main(int argc, char** argv)
     prismara::SetUpParser(parser);
     parser.process(app);
     QApplication::setDesktopFileName("prismara");
+    prismara::DeferredIconStyle::install();
 
     prismara::FrmShowColor* window = nullptr;
     endOnTerminate([&window] {
@@ -212,6 +238,7 @@ int main(int argc, char** argv)
     if (platform.previousInstance())
         return 0;
 
+    fonts.wait();
     prismara::FrmShowColor mainWindow(platform);
     window = &mainWindow;
     // A signal that came while the window was being built has left its event loops already.
