@@ -1,6 +1,7 @@
 // currentcoloreditors.cpp - typing a colour: key filters, validation and focus re-formatting.
 #include "ui/editors/currentcoloreditors.h"
 
+#include "widgets/cachedpanelstyle.h"
 #include "widgets/colorswatch.h"
 #include "core/editors/editortext.h"
 #include "platform/qtconvert.h"
@@ -118,6 +119,7 @@ QLineEdit* CurrentColorEditors::makeEditor(const char* name, int maxLength, Kind
 {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(name);
+    edit->setStyle(CachedPanelStyle::shared());
     edit->setMaxLength(maxLength);
     edit->setProperty("editorKind", static_cast<int>(kind));
     edit->installEventFilter(this);

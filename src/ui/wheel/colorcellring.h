@@ -5,10 +5,13 @@
 #include "core/colour/colorvalue.h"
 #include "core/wheel/wheelcolors.h"
 
+#include <QImage>
 #include <QRectF>
 #include <QWidget>
 
 #include <array>
+#include <cstdint>
+#include <vector>
 
 namespace prismara {
 
@@ -58,8 +61,37 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    // A round shape's antialiased coverage at device pixels, measured once from the painter: the
+    // shape filled to its designed edge (outer) and 1 pixel inside it (inner). Pixels wholly inside
+    // the inner shape are kept as runs, the antialiased edge pixel by pixel.
+    struct ShapeCoverage
+    {
+        struct Run
+        {
+            int x = 0;
+            int y = 0;
+            int length = 0;
+        };
+        struct EdgePixel
+        {
+            int x = 0;
+            int y = 0;
+            std::uint8_t fill = 0; // the fill colour's share (the inner coverage)
+            std::uint8_t edge = 0; // the edge colour's share (outer coverage not covered by the fill)
+        };
+        bool measured = false;
+        std::vector<Run> inside;
+        std::vector<EdgePixel> edge;
+    };
+
     static std::size_t slot(int index) { return static_cast<std::size_t>(index); }
     QString toolTipAt(QPointF pos) const;
+    // The shapes' area in this widget, edge included, for partial repaints.
+    QRect repaintRect(const QRectF& shape) const;
+    void paintSquares(QPainter& painter, const QRect& dirty);
+    void paintCircles(QPainter& painter, const QRect& dirty);
+    const ShapeCoverage& coverage(std::size_t shape, qreal ratio);
+    void compose(const ShapeCoverage& shape, const QColor& fill, const QColor& edge);
 
     Shape shape_;
     const DisplayFilter* filter_ = nullptr;
@@ -68,6 +100,11 @@ private:
     std::array<ColorValue, kWheelCells> colors_{};
     std::array<bool, kWheelCells> markerShown_{};
     int pressedCell_ = -1;
+    // Coverage of cells 0-11 and markers 12-23, for coverageRatio_; the image the circles are
+    // composed in before one copy to the window.
+    std::array<ShapeCoverage, 2 * kWheelCells> coverage_{};
+    qreal coverageRatio_ = 0;
+    QImage canvas_;
 };
 
 } // namespace prismara

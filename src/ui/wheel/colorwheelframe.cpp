@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace prismara {
@@ -29,7 +30,7 @@ constexpr QRect kHarmonyList(3, 139, 115, 21);   // left 45, top 2085, width 172
 // The frame line runs kFrameTop below the frame's top edge; the caption sits in it, kCaptionLeft
 // from the left, with kCaptionInset of clear line either side.
 constexpr int kFrameTop = 6;
-constexpr qreal kFrameRadius = 3;
+constexpr int kFrameRadius = 3;
 constexpr int kCaptionLeft = 7;
 constexpr int kCaptionInset = 4;
 
@@ -247,12 +248,16 @@ void ColorWheelFrame::cellClicked(ColorCellRing* cells, int index)
     hub_.CurrentColorChanged(color, WriteRecent::Yes);
 }
 
-void ColorWheelFrame::paintEvent(QPaintEvent*)
+void ColorWheelFrame::paintEvent(QPaintEvent* event)
 {
-    QPainter p(this);
     const QFontMetrics metrics(font());
     const int captionWidth = metrics.horizontalAdvance(title());
     const QRect caption(kCaptionLeft, 0, captionWidth + 2 * kCaptionInset, metrics.height());
+    // A new colour repaints the cells inside the frame; the frame and the caption stay as they are.
+    const QRect inside = rect().adjusted(kFrameRadius, kFrameTop + kFrameRadius, -kFrameRadius, -kFrameRadius);
+    if (inside.contains(event->rect()) && !caption.intersects(event->rect()))
+        return;
+    QPainter p(this);
     p.setClipRegion(QRegion(rect()) - QRegion(caption));
     drawRoundedFrame(p, QRectF(rect().adjusted(0, kFrameTop, 0, 0)), kFrameRadius, palette().color(QPalette::Mid));
     p.setClipping(false);
