@@ -204,7 +204,7 @@ void ColorCellRing::paintCircles(QPainter& painter, const QRect& dirty)
             compose(coverage(shape, ratio), fill, edge);
     };
     for (int i = 0; i < kWheelCells; ++i) {
-        const QColor fill = ToQColor(colors_[slot(i)]);
+        const QColor fill = PaintColor(filter_, colors_[slot(i)]);
         draw(slot(i), cells_[slot(i)], fill, darkened(fill, kCellEdge));
     }
     for (int i = 0; i < kWheelCells; ++i)
