@@ -4,6 +4,7 @@
 #include "core/app/appinfo.h"
 #include "core/app/datafilecheck.h"
 #include "core/scheme/schemefiles.h"
+#include "widgets/badgelabel.h"
 #include "widgets/colorswatch.h"
 #include "ui/editors/currentcoloreditors.h"
 #include "shell/frmabout.h"
@@ -188,10 +189,12 @@ void FrmShowColor::addVisionChoices(QWidget* parentMenu)
     }
 
     // While a simulation is on, the menu bar says so at its right end.
-    lblSimulation_ = new QLabel(menuBar());
+    lblSimulation_ = new BadgeLabel(menuBar(), QSize(6, 1));
     lblSimulation_->setObjectName("lblSimulation");
-    lblSimulation_->setStyleSheet("QLabel { background: #7a1fa2; color: white; font-weight: bold; padding: 1px 6px; "
-                                  "border-radius: 3px; }");
+    lblSimulation_->setBadgeColor(QColor(0x7a, 0x1f, 0xa2));
+    QFont bold = lblSimulation_->font();
+    bold.setBold(true);
+    lblSimulation_->setFont(bold);
     menuBar()->setCornerWidget(lblSimulation_, Qt::TopRightCorner);
     lblSimulation_->hide();
     connect(filter_, &DisplayFilter::changed, this, [this] { showSimulationBanner(); });

@@ -11,6 +11,8 @@ class QToolBar;
 
 namespace prismara {
 
+class BadgeLabel;
+
 class ColorWheelFrame;
 class ConversionPanel;
 class CurrentColorEditors;
@@ -84,7 +86,7 @@ private:
 
     Platform& platform_;
     DisplayFilter* filter_ = nullptr;
-    QLabel* lblSimulation_ = nullptr;
+    BadgeLabel* lblSimulation_ = nullptr;
     QWidget* central_ = nullptr;
     QToolBar* tlbTool_ = nullptr;
     CurrentColorEditors* editors_ = nullptr;

@@ -45,6 +45,7 @@ constexpr int kLinkSize = 16;
 constexpr int kButtonWidth = 73;
 constexpr int kButtonHeight = 23;
 // The model tabs hang below the rows, between the last row and the buttons, across the panel.
+constexpr const char* kNarrowTabs = "QTabBar::tab { padding: 2px 3px; min-width: 0px; }";
 constexpr QRect kTabs(2, 110, 267, 24);
 // The out-of-gamut mark takes the place of the fourth row, which the tabs that can leave the
 // gamut do not have.
@@ -65,8 +66,8 @@ ConversionPanel::ConversionPanel(ColorHub& hub, QWidget* parent) : QFrame(parent
     tabModels_->setShape(QTabBar::RoundedSouth);
     tabModels_->setDrawBase(true);
     tabModels_->setExpanding(false);
-    // Eight tabs share the panel's width: narrow tabs, and arrows should they still not fit.
-    tabModels_->setStyleSheet("QTabBar::tab { padding: 2px 3px; min-width: 0px; }");
+    // Eight tabs share the panel's width: narrow tabs (styled when the panel first opens, so the
+    // window's start needs no style sheet), and arrows should they still not fit.
     tabModels_->setUsesScrollButtons(true);
     for (const ModelTab& tab : ModelTabs())
         tabModels_->addTab(ToQString(tab.caption));
@@ -107,7 +108,12 @@ ConversionPanel::ConversionPanel(ColorHub& hub, QWidget* parent) : QFrame(parent
     lblGamut_->setObjectName("lblGamut");
     lblGamut_->setGeometry(TwipsToPixels(kSliderLeft), TwipsToPixels(kSliderTops[kGamutRow]) - 2,
                            TwipsToPixels(kValueLeft + kValueWidth - kSliderLeft), kValueHeight);
-    lblGamut_->setStyleSheet("QLabel { color: #a0005a; font-weight: bold; }");
+    QPalette gamutText = lblGamut_->palette();
+    gamutText.setColor(QPalette::WindowText, QColor(0xa0, 0x00, 0x5a));
+    lblGamut_->setPalette(gamutText);
+    QFont bold = lblGamut_->font();
+    bold.setBold(true);
+    lblGamut_->setFont(bold);
     lblGamut_->setToolTip("These values name a colour that sRGB cannot show; the current colour is the "
                           "nearest one it can (CSS gamut mapping: the chroma is reduced).");
     lblGamut_->hide();
@@ -150,6 +156,8 @@ ColorValue ConversionPanel::modelColor() const
 void ConversionPanel::open()
 {
     clearLinks();
+    if (tabModels_->styleSheet().isEmpty())
+        tabModels_->setStyleSheet(kNarrowTabs);
     show();
     raise();
     openingColor_ = hub_.swatchColor();

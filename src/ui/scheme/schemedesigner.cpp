@@ -9,6 +9,7 @@
 #include "core/scheme/schemecode.h"
 #include "core/scheme/schemefiles.h"
 #include "ui/scheme/schemepanel.h"
+#include "widgets/badgelabel.h"
 #include "core/scheme/schemestyles.h"
 #include "widgets/displayfilter.h"
 
@@ -234,11 +235,11 @@ void SchemeDesigner::buildSchemeCommands()
     connect(chkPause_, &QCheckBox::toggled, this, [this](bool checked) { lock(checked); });
 
     // Beside the Lock box, while the simulation makes colours of the scheme look alike.
-    lblVisionWarning_ = new QLabel(this);
+    lblVisionWarning_ = new BadgeLabel(this);
     lblVisionWarning_->setObjectName("lblVisionWarning");
     const int warningLeft = chkPause_->geometry().right() + 6;
     lblVisionWarning_->setGeometry(warningLeft, kLockBox.top(), kLockBox.right() + 1 - warningLeft, kLockBox.height());
-    lblVisionWarning_->setStyleSheet("QLabel { background: #7a1fa2; color: white; border-radius: 3px; padding: 0px 3px; }");
+    lblVisionWarning_->setBadgeColor(QColor(0x7a, 0x1f, 0xa2));
     lblVisionWarning_->hide();
 
     setDeleteEnabled(false);

@@ -27,6 +27,8 @@ class QToolBar;
 
 namespace prismara {
 
+class BadgeLabel;
+
 class ColorHub;
 class SchemeFiles;
 class SchemePanel;
@@ -99,7 +101,7 @@ private:
     QAction* deleteButton_ = nullptr;
     QAction* fixAaButton_ = nullptr;
     QAction* fixAaaButton_ = nullptr;
-    QLabel* lblVisionWarning_ = nullptr;
+    BadgeLabel* lblVisionWarning_ = nullptr;
     QListWidget* lstCorset_ = nullptr;
     QPushButton* cmdDelItem_ = nullptr;
     QCheckBox* chkPause_ = nullptr;

@@ -6,6 +6,7 @@
 #include "platform/qtconvert.h"
 #include "ui/scheme/schemelayouts.h"
 #include "ui/scheme/schemesample.h"
+#include "widgets/badgelabel.h"
 #include "widgets/displayfilter.h"
 
 #include <QButtonGroup>
@@ -169,7 +170,7 @@ void SchemePanel::buildBadges(QWidget* holder, QPoint origin)
     small.setPointSizeF(6.5);
     small.setBold(true);
     for (const ContrastPair& pair : table.contrastPairs) {
-        auto* badge = new QLabel(holder);
+        auto* badge = new BadgeLabel(holder);
         badge->setObjectName(ToQString("lblContrast" + pair.name));
         badge->setFont(small);
         badge->setAlignment(Qt::AlignCenter);
@@ -221,11 +222,10 @@ void SchemePanel::showContrast(const SchemeState& state)
     const std::vector<PairContrast> pairs = SchemeContrast(state, style_);
     for (std::size_t i = 0; i < pairs.size() && i < badges_.size(); ++i) {
         const PairContrast& c = pairs[i];
-        QLabel* badge = badges_[i];
+        BadgeLabel* badge = badges_[i];
         badge->setText(ToQString(RatioText(c.ratio, 1) + " " + ContrastMark(c)));
         badge->setProperty("passes", c.passesAA);
-        badge->setStyleSheet(c.passesAA ? "QLabel { background: #1e6b34; color: white; border-radius: 3px; padding: 0px 3px; }"
-                                        : "QLabel { background: #b3141e; color: white; border-radius: 3px; padding: 0px 3px; }");
+        badge->setBadgeColor(c.passesAA ? QColor(0x1e, 0x6b, 0x34) : QColor(0xb3, 0x14, 0x1e));
         badge->adjustSize();
         const QPoint at = badge->property("rightCentre").toPoint();
         badge->move(at.x() - badge->width(), at.y() - badge->height() / 2);

@@ -22,6 +22,7 @@ class QRadioButton;
 namespace prismara {
 
 class DisplayFilter;
+class BadgeLabel;
 class SchemeSample;
 
 class SchemePanel : public QWidget
@@ -73,7 +74,7 @@ private:
     QButtonGroup* group_;
     std::vector<QRadioButton*> options_;   // element order
     std::vector<SchemeSample*> samples_;   // the style's sample order
-    std::vector<QLabel*> badges_;          // the style's contrast pair order
+    std::vector<BadgeLabel*> badges_;      // the style's contrast pair order
 };
 
 } // namespace prismara
