@@ -132,6 +132,7 @@ public:
 private:
     std::thread thread_;
 };
+
 // Start-up measurement: when PRISMARA_STARTUP_T0 holds the CLOCK_MONOTONIC time (ns) at which
 // the launcher started us, print the time until the main window is first exposed, until that
 // first frame is drawn and until the work put off after it is done, then quit (bench/startup.sh).

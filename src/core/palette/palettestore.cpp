@@ -101,8 +101,8 @@ StoreResult PaletteStore::createChart(std::string_view name, std::span<const Col
 
     const std::filesystem::path file = palette.path();
     const std::filesystem::path side = folder_ / palette.namesFileName();
-    if (!ReplaceFile(file, folder_ / (palette.fileName() + ".tmp"), bytes))
-        return StoreResult::notWritten(palette.fileName());
+    if (const FileResult written = ReplaceFile(file, folder_ / (palette.fileName() + ".tmp"), bytes); !written)
+        return StoreResult::notWritten(palette.fileName(), written.reason());
     StoreResult made = names ? palette.setNames(*names) : StoreResult::success();
     if (made)
         made = ChartIndex(folder_).appendRecord(palette.fileName(), name);
