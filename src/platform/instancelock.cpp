@@ -16,7 +16,9 @@ namespace prismara {
 namespace {
 bool isPrivateFolder(const std::string& dir)
 {
-    struct stat st {};
+    struct stat st
+    {
+    };
     return !dir.empty() && ::stat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() &&
            (st.st_mode & (S_IWGRP | S_IWOTH)) == 0;
 }
@@ -45,7 +47,9 @@ InstanceLock::InstanceLock(std::filesystem::path file) : file_(std::move(file))
         reason_ = std::strerror(errno);
         return;
     }
-    struct stat st {};
+    struct stat st
+    {
+    };
     if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
         reason_ = "it is not a regular file";
         return;

@@ -73,20 +73,26 @@ struct Use
 const Use kUses[] = {
     {"colorchart.cci", "index read", [](const fs::path& f) { return !ChartIndex(f).read().error.empty(); }},
     {"colorchart.cci", "index repair", [](const fs::path& f) { return !ChartIndex(f).RepairFile().ok(); }},
-    {"colorchart.cci", "new palette", [](const fs::path& f) { return !ChartIndex(f).appendRecord("c9.rgb", "N").ok(); }},
-    {"c1.rgb", "palette page", [](const fs::path& f) { return !PaletteFile(f, "c1.rgb").page(3, 1)[0].color; }},
+    {"colorchart.cci", "new palette",
+     [](const fs::path& f) { return !ChartIndex(f).appendRecord("c9.rgb", "N").ok(); }},
+    {"c1.rgb", "palette page",
+     [](const fs::path& f) { return !PaletteFile(f, "c1.rgb").page(3, 1)[0].color; }},
     {"c1.rgb", "palette shown", [](const fs::path& f) { return !PaletteFile(f, "c1.rgb").create().ok(); }},
-    {"c1.rgb", "colour added", [](const fs::path& f) { return !AppendChartColor(f, "c1.rgb", "#123456").ok(); }},
-    {"c1.rgb", "colour deleted", [](const fs::path& f) { return !PaletteFile(f, "c1.rgb").removeRecord(1).ok(); }},
+    {"c1.rgb", "colour added",
+     [](const fs::path& f) { return !AppendChartColor(f, "c1.rgb", "#123456").ok(); }},
+    {"c1.rgb", "colour deleted",
+     [](const fs::path& f) { return !PaletteFile(f, "c1.rgb").removeRecord(1).ok(); }},
     {"c1.rgb", "palette cleared", [](const fs::path& f) { return !PaletteFile(f, "c1.rgb").clear().ok(); }},
-    {"recent.rgb", "recent colour", [](const fs::path& f) { return !AppendChartColor(f, "recent.rgb", "#123456").ok(); }},
+    {"recent.rgb", "recent colour",
+     [](const fs::path& f) { return !AppendChartColor(f, "recent.rgb", "#123456").ok(); }},
     {"shapes.hcs", "scheme list", [](const fs::path& f) { return SchemeFiles(f, 4).names().empty(); }},
     {"shapes.hcs", "scheme saved", [](const fs::path& f) { return !SchemeFiles(f, 4).save("x", {}).ok(); }},
     {"shapes.dat", "scheme loaded", [](const fs::path& f) { return !SchemeFiles(f, 4).readRecord(1); }},
     {"shapes.dat", "scheme saved", [](const fs::path& f) { return !SchemeFiles(f, 4).save("x", {}).ok(); }},
     {"shapes.dat", "scheme deleted", [](const fs::path& f) { return !SchemeFiles(f, 4).remove(1).ok(); }},
     {"settings.ini", "whole read", [](const fs::path& f) { return !ReadFile(f / "settings.ini"); }},
-    {"settings.ini", "replaced", [](const fs::path& f) { return !ReplaceFile(f / "settings.ini", f / "s.tmp", "a=1"); }},
+    {"settings.ini", "replaced",
+     [](const fs::path& f) { return !ReplaceFile(f / "settings.ini", f / "s.tmp", "a=1"); }},
 };
 
 } // namespace
@@ -103,17 +109,22 @@ TEST(SpecialFiles, NoneIsReadWrittenOrWaitedOnAndEachIsReported)
             dir.write("c1.rgb", "FF0000");
             fs::remove(dir / use.file);
             special.make(dir / use.file);
-            struct stat before {};
+            struct stat before
+            {
+            };
             ::lstat((dir / use.file).c_str(), &before);
 
             EXPECT_TRUE(boundedRun([&] { return use.refuses(dir.path()); })) << row;
-            struct stat after {};
+            struct stat after
+            {
+            };
             EXPECT_EQ(::lstat((dir / use.file).c_str(), &after), 0) << row << ": it is left in place";
             EXPECT_EQ(after.st_ino, before.st_ino) << row << ": it is not replaced";
             if (use.file != std::string("colorchart.cci") && use.file != std::string("settings.ini")) {
                 const std::vector<std::string> told = UnusableDataFiles(dir.path());
                 EXPECT_EQ(told.size(), 1u) << row;
-                EXPECT_EQ(told.empty() ? "" : told.front().substr(0, told.front().find(':')), use.file) << row;
+                EXPECT_EQ(told.empty() ? "" : told.front().substr(0, told.front().find(':')), use.file)
+                    << row;
             }
         }
     }
@@ -164,7 +175,9 @@ TEST(SpecialFiles, AnAppendAfterAPartialRecordTouchesOnlyTheTail)
     dir.write("c4.rgb", "");
     fs::resize_file(palette, size);
     ASSERT_NE(size % 6, 0u);
-    struct stat before {};
+    struct stat before
+    {
+    };
     ::stat(palette.c_str(), &before);
 
     FaultInjection::failAt(1, ENOSPC);
@@ -174,7 +187,9 @@ TEST(SpecialFiles, AnAppendAfterAPartialRecordTouchesOnlyTheTail)
     EXPECT_EQ(fs::file_size(palette), size) << "a failed append changes nothing";
 
     ASSERT_TRUE(boundedRun([&] { return AppendChartColor(dir.path(), "c4.rgb", "#123456").ok(); }));
-    struct stat after {};
+    struct stat after
+    {
+    };
     ::stat(palette.c_str(), &after);
     EXPECT_EQ(after.st_ino, before.st_ino) << "the file is not copied";
     EXPECT_EQ(fs::file_size(palette), size - size % 6 + 6) << "the partial record is overwritten";

@@ -88,6 +88,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             put(folder / name, "");
     }
 
+    // An index that is not text (a NUL byte) is read as it is and never rewritten.
+    if (input.find('\0') != std::string::npos) {
+        FUZZ_CHECK(!ChartIndex(folder).RepairFile().ok(), "a file that is not text was repaired");
+        const ChartList list = ChartIndex(folder).read();
+        FUZZ_CHECK(!list.warnings.empty() && list.warnings.front().find("not a text file") != std::string::npos,
+                   "a file that is not text was not reported");
+        FUZZ_CHECK(!ChartIndex(folder).appendRecord(list.newChartFile, "Fuzz").ok(), "appended to a file that is not text");
+        FUZZ_CHECK(!ChartIndex(folder).DeleteChart(1, std::nullopt).ok(), "deleted from a file that is not text");
+        FUZZ_CHECK(get(index) == input, "a file that is not text was changed");
+        FUZZ_CHECK(onlyIndex(folder, loose), "a temporary was left");
+        return 0;
+    }
+
     // Repair: blank lines go, every other line stays unchanged, each ended by CR LF.
     const std::string repaired = repairedIndex(input);
     FUZZ_CHECK(ChartIndex(folder).RepairFile().ok(), "repair failed");

@@ -16,8 +16,8 @@
 namespace prismara {
 namespace {
 
-const char* const kEntries[] = {"mnuCopydec1", "mnuCopydec2", "mnuCopyhex1",  "mnuCopyhex2",
-                                "mnuCopyhex3", "mnuCopyhex4", "mnuCopyhex5",  "mnuCopyCplus",
+const char* const kEntries[] = {"mnuCopydec1", "mnuCopydec2",   "mnuCopyhex1", "mnuCopyhex2",
+                                "mnuCopyhex3", "mnuCopyhex4",   "mnuCopyhex5", "mnuCopyCplus",
                                 "mnuCopyVB",   "mnuCopyDelphi", "mnuCopyJava"};
 
 class EditorMenus : public ::testing::Test

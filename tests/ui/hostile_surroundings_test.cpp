@@ -38,7 +38,8 @@ TEST(HostileSurroundings, FilesThatCannotBeUsedAreToldOnceWhenTheWindowOpens)
     QTest::qWait(20);
     ASSERT_EQ(w.platform.errorsShown.size(), 1) << w.platform.errorsShown.join("\n").toStdString();
     for (const char* name : {"recent.rgb", "c2.rgb", "shapes.hcs"})
-        EXPECT_TRUE(w.platform.errorsShown[0].contains(QString(name) + ": not a regular file (a FIFO)")) << name;
+        EXPECT_TRUE(w.platform.errorsShown[0].contains(QString(name) + ": not a regular file (a FIFO)"))
+            << name;
     w.window->close();
     EXPECT_TRUE(fs::is_fifo(ToPath(w.path("recent.rgb")))) << "Exit leaves it as it is";
 }
@@ -69,7 +70,8 @@ TEST(HostileSurroundings, OnlyALiveCopyHoldsTheLockAndAnyOtherFailureIsTold)
     fs::permissions(dir / "own", fs::perms::owner_all);
     const std::string cache = (dir / "cache").string();
     EXPECT_EQ(InstanceLock::lockFile("prismara", (dir / "own").string(), cache), dir / "own/prismara.lock");
-    EXPECT_EQ(InstanceLock::lockFile("prismara", (dir / "shared").string(), cache), dir / "cache/prismara/prismara.lock");
+    EXPECT_EQ(InstanceLock::lockFile("prismara", (dir / "shared").string(), cache),
+              dir / "cache/prismara/prismara.lock");
     EXPECT_EQ(InstanceLock::lockFile("prismara", "", cache), dir / "cache/prismara/prismara.lock");
 
     // The platform tells the user, and the program is not taken for a second copy.
@@ -125,7 +127,11 @@ TEST(HostileSurroundings, ACancelledWaitForThePortalEndsTheCapture)
     ScreenCapture cancelled;
     cancelled.cancelled = true;
     const ScreenCapture result = ChooseCapture(
-        false, false, [&] { return ScreenCapture{black, {}, {}}; }, [&] { return cancelled; });
+        false, false,
+        [&] {
+            return ScreenCapture{black, {}, {}};
+        },
+        [&] { return cancelled; });
     EXPECT_TRUE(result.image.isNull()) << "a black grab does not stand in for a cancelled wait";
     EXPECT_TRUE(result.cancelled);
 }
@@ -140,8 +146,8 @@ TEST(HostileSurroundings, TheColourPageShowsEveryValueOnAShortScreen)
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
         for (const QLineEdit* box : page.findChildren<QLineEdit*>()) {
             const QRect at(box->mapTo(&page, QPoint(0, 0)), box->size());
-            EXPECT_LE(at.bottom(), screen.height()) << box->objectName().toStdString() << " on a screen "
-                                                    << screen.height() << " high";
+            EXPECT_LE(at.bottom(), screen.height())
+                << box->objectName().toStdString() << " on a screen " << screen.height() << " high";
         }
     }
 }

@@ -26,7 +26,8 @@ std::vector<std::string> UnusableDataFiles(const std::filesystem::path& folder)
     std::string index;
     if (ReadWholeFile(folder / kChartIndexFile, index, kSmallFileLimit)) {
         std::vector<std::string> lines = SplitLines(index);
-        std::erase_if(lines, [](const std::string& line) { return line.find_first_not_of(' ') == std::string::npos; });
+        std::erase_if(
+            lines, [](const std::string& line) { return line.find_first_not_of(' ') == std::string::npos; });
         for (std::size_t i = 0; i + 2 < lines.size(); i += 3)
             if (ChartIndex::isPlainFileName(lines[i]))
                 check(lines[i], 0);

@@ -63,15 +63,23 @@ const char* kindOf(mode_t mode)
     return "not a file";
 }
 
-FileResult notRegular(mode_t mode) { return FileResult::failure(std::string("not a regular file (") + kindOf(mode) + ")"); }
+FileResult notRegular(mode_t mode)
+{
+    return FileResult::failure(std::string("not a regular file (") + kindOf(mode) + ")");
+}
 
 // The errno of the failure just seen, kept across the clean-up calls that follow it.
-FileResult lastError() { return FileResult::fromErrno(errno); }
+FileResult lastError()
+{
+    return FileResult::fromErrno(errno);
+}
 
 // Refuses a path that exists and is not a regular file, before anything opens it.
 FileResult checkBeforeOpen(const fs::path& path)
 {
-    struct stat st {};
+    struct stat st
+    {
+    };
     if (::stat(path.c_str(), &st) != 0)
         return errno == ENOENT ? FileResult::success() : lastError();
     return S_ISREG(st.st_mode) ? FileResult::success() : notRegular(st.st_mode);
@@ -80,7 +88,9 @@ FileResult checkBeforeOpen(const fs::path& path)
 // What was opened must be a regular file (the path may have changed since it was checked).
 FileResult checkOpened(const Fd& fd, struct stat* out = nullptr)
 {
-    struct stat st {};
+    struct stat st
+    {
+    };
     if (::fstat(fd.get(), &st) != 0)
         return lastError();
     if (!S_ISREG(st.st_mode))
@@ -119,7 +129,8 @@ bool pwriteAll(int fd, std::string_view bytes, off_t offset)
 {
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done, offset + static_cast<off_t>(done));
+        const ssize_t n =
+            ::pwrite(fd, bytes.data() + done, bytes.size() - done, offset + static_cast<off_t>(done));
         if (n < 0) {
             if (errno == EINTR || errno == EAGAIN)
                 continue;
@@ -186,7 +197,10 @@ void FaultInjection::reset()
     g_count = 0;
 }
 
-int FaultInjection::count() { return g_count; }
+int FaultInjection::count()
+{
+    return g_count;
+}
 
 bool FaultInjection::next()
 {
@@ -204,7 +218,9 @@ FileResult ReadWholeFile(const fs::path& path, std::string& out, std::size_t lim
 {
     out.clear();
     Fd fd(-1);
-    struct stat st {};
+    struct stat st
+    {
+    };
     if (FileResult opened = openRegular(path, O_RDONLY, fd, &st); !opened)
         return opened;
     const auto tooLarge = [&] {
@@ -245,7 +261,9 @@ std::optional<std::string> ReadRange(const fs::path& path, std::uintmax_t offset
 
 std::uintmax_t FileSize(const fs::path& path)
 {
-    struct stat st {};
+    struct stat st
+    {
+    };
     if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
         return 0;
     return static_cast<std::uintmax_t>(st.st_size);
@@ -253,18 +271,25 @@ std::uintmax_t FileSize(const fs::path& path)
 
 bool FileExists(const fs::path& path)
 {
-    struct stat st {};
+    struct stat st
+    {
+    };
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-FileResult CheckDataFile(const fs::path& path) { return checkBeforeOpen(path); }
+FileResult CheckDataFile(const fs::path& path)
+{
+    return checkBeforeOpen(path);
+}
 
 FileResult AppendToFile(const fs::path& path, std::string_view bytes)
 {
     if (FaultInjection::next())
         return lastError();
     Fd fd(-1);
-    struct stat before {};
+    struct stat before
+    {
+    };
     if (FileResult opened = openRegular(path, O_WRONLY | O_APPEND | O_CREAT, fd, &before); !opened)
         return opened;
     if (!writeAll(fd.get(), bytes)) {
@@ -281,7 +306,9 @@ FileResult AppendRecord(const fs::path& path, std::string_view record, std::size
     if (FaultInjection::next())
         return lastError();
     Fd fd(-1);
-    struct stat before {};
+    struct stat before
+    {
+    };
     if (FileResult opened = openRegular(path, O_RDWR | O_CREAT, fd, &before); !opened)
         return opened;
     const auto size = static_cast<std::uintmax_t>(before.st_size);
@@ -291,7 +318,8 @@ FileResult AppendRecord(const fs::path& path, std::string_view record, std::size
     if (boundary < size && !preadUpTo(fd.get(), tail, static_cast<std::size_t>(size - boundary), boundary))
         return lastError();
     if (!pwriteAll(fd.get(), record, static_cast<off_t>(boundary)) ||
-        (boundary + record.size() < size && ::ftruncate(fd.get(), static_cast<off_t>(boundary + record.size())) != 0)) {
+        (boundary + record.size() < size &&
+         ::ftruncate(fd.get(), static_cast<off_t>(boundary + record.size())) != 0)) {
         const FileResult failed = lastError();
         (void)::ftruncate(fd.get(), static_cast<off_t>(boundary));
         (void)pwriteAll(fd.get(), tail, static_cast<off_t>(boundary));

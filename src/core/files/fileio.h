@@ -30,13 +30,13 @@ public:
     static void failAt(int operation, int error = 0);
     static void stopAt(int operation);
     static void reset();
-    static int count();           // operations performed since the last reset
-    static bool next();           // true when the operation about to run must fail (errno is set)
+    static int count(); // operations performed since the last reset
+    static bool next(); // true when the operation about to run must fail (errno is set)
 };
 
 // Whole-file reads never take more than a limit: a file that is larger is refused, not read.
 // The palette index, the saved-scheme lists and the settings files are small text files.
-inline constexpr std::size_t kSmallFileLimit = std::size_t{1} << 20;  // 1 MiB
+inline constexpr std::size_t kSmallFileLimit = std::size_t{1} << 20; // 1 MiB
 // Every other whole-file read: palette and scheme data that a command rewrites, imported files.
 inline constexpr std::size_t kWholeFileLimit = std::size_t{64} << 20; // 64 MiB
 
