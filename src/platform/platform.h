@@ -32,6 +32,14 @@ struct ScreenCapture
     bool cancelled = false; // the user cancelled the wait for the desktop: nothing to tell
 };
 
+// A file name chosen in a save dialog, with the filter that was chosen (its position among the
+// filters offered).
+struct SaveChoice
+{
+    QString path;
+    int filter = 0;
+};
+
 class Platform
 {
 public:
@@ -91,6 +99,20 @@ public:
     // when the user gives no extension.
     virtual std::optional<QString> saveFileName(QWidget* parent, const QString& proposedName,
                                                 const QString& filter, const QString& defaultSuffix) = 0;
+
+    // Open-file dialog for one or more existing files, offering `filters` in order ("GIMP palette
+    // (*.gpl)"); empty after Cancel.
+    virtual QStringList openFileNames(QWidget* parent, const QString& title, const QStringList& filters) = 0;
+
+    // Save-file dialog with an overwrite prompt, offering `filters` in order with `selectedFilter`
+    // chosen first. A name given without an extension gets the first extension of the filter
+    // chosen. nullopt after Cancel.
+    virtual std::optional<SaveChoice> saveFileChoice(QWidget* parent, const QString& title,
+                                                     const QString& proposedName, const QStringList& filters,
+                                                     int selectedFilter) = 0;
+
+    // Modal information: what went well, with what the user should know about it.
+    virtual void showInformation(QWidget* parent, const QString& title, const QString& text) = 0;
 
     // Hands a file path or web address to the desktop; nothing is read back.
     virtual void shellOpen(const QString& target) = 0;

@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QThread>
@@ -24,6 +25,7 @@
 
 #include <cstdio>
 #include <utility>
+#include <algorithm>
 
 namespace prismara {
 
@@ -312,6 +314,51 @@ std::optional<QString> QtPlatform::saveFileName(QWidget* parent, const QString& 
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().front();
+}
+
+QStringList QtPlatform::openFileNames(QWidget* parent, const QString& title, const QStringList& filters)
+{
+    QFileDialog dialog(parent, title);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setNameFilters(filters);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles();
+}
+
+QString QtPlatform::filterSuffix(const QString& filter)
+{
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.([^ )*]+)"));
+    const QRegularExpressionMatch match = pattern.match(filter);
+    return match.hasMatch() ? match.captured(1) : QString();
+}
+
+std::optional<SaveChoice> QtPlatform::saveFileChoice(QWidget* parent, const QString& title,
+                                                     const QString& proposedName, const QStringList& filters,
+                                                     int selectedFilter)
+{
+    QFileDialog dialog(parent, title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    dialog.setNameFilters(filters);
+    const QString first = filters.value(selectedFilter);
+    dialog.selectNameFilter(first);
+    dialog.setDefaultSuffix(filterSuffix(first));
+    // The extension a bare name gets follows the filter chosen.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog](const QString& filter) { dialog.setDefaultSuffix(filterSuffix(filter)); });
+    dialog.selectFile(proposedName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return SaveChoice{dialog.selectedFiles().front(), static_cast<int>(std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter())))};
+}
+
+void QtPlatform::showInformation(QWidget* parent, const QString& title, const QString& text)
+{
+    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
+    box.exec();
 }
 
 void QtPlatform::shellOpen(const QString& target)

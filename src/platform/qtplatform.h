@@ -39,9 +39,17 @@ public:
     ColorValue chooseColor(QWidget* parent, ColorValue initial) override;
     std::optional<QString> saveFileName(QWidget* parent, const QString& proposedName, const QString& filter,
                                         const QString& defaultSuffix) override;
+    QStringList openFileNames(QWidget* parent, const QString& title, const QStringList& filters) override;
+    std::optional<SaveChoice> saveFileChoice(QWidget* parent, const QString& title, const QString& proposedName,
+                                             const QStringList& filters, int selectedFilter) override;
+    void showInformation(QWidget* parent, const QString& title, const QString& text) override;
     void shellOpen(const QString& target) override;
     ScreenCapture captureScreen(QWidget* parent) override;
     void sleepAndProcessEvents(int milliseconds) override;
+
+    // The first extension a file-dialog filter names, without its dot: "gpl" for
+    // "GIMP palette (*.gpl *.GPL)"; empty when it names none ("All files (*)").
+    static QString filterSuffix(const QString& filter);
 
     // The INI file that holds the settings of one application name.
     static QString settingsFile(const QString& app);

@@ -5,6 +5,7 @@
 #include "core/app/datafilecheck.h"
 #include "core/scheme/schemefiles.h"
 #include "widgets/badgelabel.h"
+#include "widgets/colordrag.h"
 #include "widgets/colorswatch.h"
 #include "ui/editors/currentcoloreditors.h"
 #include "shell/frmabout.h"
@@ -95,6 +96,8 @@ FrmShowColor::FrmShowColor(Platform& platform, QWidget* parent) : QMainWindow(pa
     scheme_->setGeometry(0, kDesignerTop, kToolbar.width(), kDesignerHeight);
 
     wireCommands();
+    // Palette files dropped anywhere else on the window are imported too.
+    new ColorDropTarget(this, *this);
     // The screen picker and the colour information page.
     new PaletteTools(*this, this);
     build();
@@ -146,6 +149,13 @@ void FrmShowColor::buildMenus()
             }
             if (entry.kind == MenuKind::VisionChoices) {
                 addVisionChoices(parentMenu);
+                continue;
+            }
+            if (entry.kind == MenuKind::TextPaletteFormats) {
+                for (const PaletteFormat& format : PaletteFormats())
+                    if (OffersCopyPaletteAs(format))
+                        addMenuEntry(parentMenu, {CopyPaletteEntryName(format), CopyPaletteEntryCaption(format),
+                                                  entry.parent, MenuKind::Item});
                 continue;
             }
             QAction* a = addMenuEntry(parentMenu, entry);
@@ -423,6 +433,8 @@ bool FrmShowColor::paletteOnly() const
 }
 
 void FrmShowColor::dropPaletteSelection() { palette_->dropSelection(); }
+
+void FrmShowColor::importPaletteFiles(const QStringList& files) { palette_->importPaletteFiles(files); }
 
 void FrmShowColor::ChangeCopyMenu()
 {

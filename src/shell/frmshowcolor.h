@@ -43,6 +43,7 @@ public:
     void ChangeCopyMenu() override;
     int paletteSelectorPosition() const override;
     void showPalette(int selectorPosition, const QString& fileName) override;
+    void importPaletteFiles(const QStringList& files) override;
 
     ColorValue shownColor() const { return shownColor_; }
     int fullHeight() const { return fullHeight_; }

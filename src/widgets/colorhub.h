@@ -8,6 +8,7 @@
 #include "core/colour/colorvalue.h"
 
 #include <QString>
+#include <QStringList>
 
 class QAction;
 class QMenu;
@@ -73,6 +74,10 @@ public:
 
     // Refreshes the copy-menu captions from the editors (before the Edit menu pops up).
     virtual void ChangeCopyMenu() = 0;
+
+    // Imports palette files as new palettes and shows the last one made (File > Import Palette,
+    // palette files dropped anywhere on the window).
+    virtual void importPaletteFiles(const QStringList& files) = 0;
 };
 
 } // namespace prismara

@@ -50,7 +50,19 @@ void ColorSwatch::setColor(ColorValue color)
 void ColorSwatch::mousePressEvent(QMouseEvent* event)
 {
     pressed_ = event->button() == Qt::LeftButton;
+    drag_.press(*event);
     QLabel::mousePressEvent(event);
+}
+
+void ColorSwatch::mouseMoveEvent(QMouseEvent* event)
+{
+    if (dragEnabled_ && drag_.moved(*event)) {
+        // A drag is no click.
+        pressed_ = false;
+        StartColorDrag(this, color_);
+        return;
+    }
+    QLabel::mouseMoveEvent(event);
 }
 
 void ColorSwatch::mouseReleaseEvent(QMouseEvent* event)
@@ -60,6 +72,7 @@ void ColorSwatch::mouseReleaseEvent(QMouseEvent* event)
     else if (event->button() == Qt::RightButton)
         emit rightReleased(event->globalPosition().toPoint());
     pressed_ = false;
+    drag_.reset();
     QLabel::mouseReleaseEvent(event);
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/colour/colorvalue.h"
+#include "widgets/colordrag.h"
 
 #include <QLabel>
 
@@ -18,6 +19,9 @@ public:
     ColorValue color() const { return color_; }
     void setColor(ColorValue color);
 
+    // Lets the primary button drag the colour out of the swatch (off by default).
+    void setColorDragEnabled(bool enabled) { dragEnabled_ = enabled; }
+
 signals:
     void clicked();
     void doubleClicked();
@@ -26,11 +30,14 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     ColorValue color_ = kWhite;
     bool pressed_ = false;
+    bool dragEnabled_ = false;
+    ColorDragGesture drag_;
 };
 
 // The tool tip of a colour: its HtmlHex, then on a second line its nearest colour name

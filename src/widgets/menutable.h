@@ -4,7 +4,10 @@
 // resulting actions up by name. Order in the tables is display order.
 #pragma once
 
+#include "core/formats/paletteformat.h"
+
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace prismara {
@@ -16,6 +19,7 @@ enum class MenuKind {
     Separator,
     CopySubmenus, // the Copy submenus and their entries, from the notation table (core/colour/notations.h)
     VisionChoices, // "Normal vision" and one entry per deficiency (core/access/cvd.h), one checked at a time
+    TextPaletteFormats, // one entry per palette format written as text (core/formats/paletteformat.h)
 };
 
 struct MenuEntry
@@ -33,6 +37,9 @@ struct MenuEntry
 inline constexpr MenuEntry kMenuBar[] = {
     {"mnufile", "&File", "", MenuKind::Menu},
     {"mnuNew", "&New Color Palette...", "mnufile", MenuKind::Item},
+    {"mnuImportPalette", "&Import Palette...", "mnufile", MenuKind::Item},
+    {"mnuExportPalette", "&Export Palette...", "mnufile", MenuKind::Item},
+    {"filesep1", "-", "mnufile", MenuKind::Separator},
     {"mnuExit", "E&xit", "mnufile", MenuKind::Item},
 
     {"mnuEdit", "&Edit", "", MenuKind::Menu},
@@ -40,6 +47,8 @@ inline constexpr MenuEntry kMenuBar[] = {
     {"editsep2", "-", "mnuEdit", MenuKind::Separator, true},
     {"mnuAddto", "Add This Color To", "mnuEdit", MenuKind::Submenu, true},
     {"mnuAddChart0", "Addto", "mnuAddto", MenuKind::Item},
+    {"mnuCopyPaletteAs", "Copy Palette &As", "mnuEdit", MenuKind::Submenu, true},
+    {"", "", "mnuCopyPaletteAs", MenuKind::TextPaletteFormats},
     {"editsep3", "-", "mnuEdit", MenuKind::Separator},
     {"mnuDelCor", "&Delete Selected Color", "mnuEdit", MenuKind::Item},
     {"mnuDelChart", "Delete &Current Palette", "mnuEdit", MenuKind::Item},
@@ -95,7 +104,32 @@ inline constexpr std::string_view kSwatchPopupShown[] = {"editsep2", "mnuAddto",
 inline constexpr std::string_view kSwatchPopupHidden[] = {"editsep3", "mnuDelCor", "mnuDelChart",
                                                           "editsep1", "mnuCleanDup", "mnuCleanAll"};
 // Entries that show only when the Edit menu pops up over a palette cell.
-inline constexpr std::string_view kCellPopupShown[] = {"editsep4", "mnuViewColor", "mnuAddto", "editsep2"};
+inline constexpr std::string_view kCellPopupShown[] = {"editsep4", "mnuViewColor", "mnuAddto", "editsep2",
+                                                       "mnuCopyPaletteAs"};
+
+// The entries of Copy Palette As: one per palette format written as text, named
+// kCopyPaletteEntryPrefix + the format's id with a capital first letter ("mnuCopyPaletteAsGpl").
+// Binary formats (Adobe Swatch Exchange, Adobe Color) are not offered: the clipboard holds text.
+inline constexpr std::string_view kCopyPaletteEntryPrefix = "mnuCopyPaletteAs";
+
+inline bool OffersCopyPaletteAs(const PaletteFormat& format) { return format.write && !format.binary; }
+
+inline std::string CopyPaletteEntryName(const PaletteFormat& format)
+{
+    std::string name(kCopyPaletteEntryPrefix);
+    name += format.id;
+    name[kCopyPaletteEntryPrefix.size()] = static_cast<char>(name[kCopyPaletteEntryPrefix.size()] - 'a' + 'A');
+    return name;
+}
+
+// "GIMP palette (.gpl)"
+inline std::string CopyPaletteEntryCaption(const PaletteFormat& format)
+{
+    std::string caption(format.title);
+    if (!format.extensions.empty())
+        caption.append(" (").append(format.extensions.front()).append(")");
+    return caption;
+}
 
 // The entries of the colour-vision choice: normal vision, then one per deficiency, named
 // kVisionEntryPrefix + the deficiency's caption word ("mnuVisionProtanopia").

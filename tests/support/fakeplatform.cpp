@@ -154,4 +154,31 @@ void FakePlatform::sleepAndProcessEvents(int)
     QApplication::processEvents();
 }
 
+QStringList FakePlatform::openFileNames(QWidget*, const QString&, const QStringList& filters)
+{
+    openFilters = filters;
+    if (openAnswers.empty())
+        return {};
+    QStringList answer = openAnswers.front();
+    openAnswers.pop_front();
+    return answer;
+}
+
+std::optional<SaveChoice> FakePlatform::saveFileChoice(QWidget*, const QString& title, const QString& proposedName,
+                                                       const QStringList& filters, int selectedFilter)
+{
+    saveChoiceFilters = filters;
+    saveChoicesShown.append(title + "|" + proposedName + "|" + filters.value(selectedFilter));
+    if (saveChoiceAnswers.empty())
+        return std::nullopt;
+    const std::optional<SaveChoice> answer = saveChoiceAnswers.front();
+    saveChoiceAnswers.pop_front();
+    return answer;
+}
+
+void FakePlatform::showInformation(QWidget*, const QString& title, const QString& text)
+{
+    informationShown.append(title + "|" + text);
+}
+
 } // namespace prismara::test

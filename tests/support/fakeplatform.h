@@ -40,6 +40,10 @@ public:
     ColorValue chooseColor(QWidget* parent, ColorValue initial) override;
     std::optional<QString> saveFileName(QWidget* parent, const QString& proposedName, const QString& filter,
                                         const QString& defaultSuffix) override;
+    QStringList openFileNames(QWidget* parent, const QString& title, const QStringList& filters) override;
+    std::optional<SaveChoice> saveFileChoice(QWidget* parent, const QString& title, const QString& proposedName,
+                                             const QStringList& filters, int selectedFilter) override;
+    void showInformation(QWidget* parent, const QString& title, const QString& text) override;
     void shellOpen(const QString& target) override;
     ScreenCapture captureScreen(QWidget* parent) override;
     void sleepAndProcessEvents(int milliseconds) override;
@@ -68,6 +72,12 @@ public:
     int suspendCount = 0;
     std::optional<ScreenCapture> capture;      // default: grab the offscreen screen
     int sleeps = 0;
+    std::deque<QStringList> openAnswers;       // empty queue answers Cancel
+    QStringList openFilters;                   // the filters of the last open dialog
+    std::deque<std::optional<SaveChoice>> saveChoiceAnswers; // nullopt = Cancel
+    QStringList saveChoiceFilters;             // the filters of the last save dialog
+    QStringList saveChoicesShown;              // "title|proposed name|selected filter"
+    QStringList informationShown;              // "title|text"
 
 private:
     QString folder_;

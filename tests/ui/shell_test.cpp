@@ -105,6 +105,10 @@ TEST_F(Shell, MenusAndToolbarFollowTheirTables)
                                                                       : 1 + static_cast<int>(kDeficiencyCount);
                 continue;
             }
+            if (e.kind == MenuKind::TextPaletteFormats) {
+                order[q(e.parent)] += static_cast<int>(window->menu(q(e.parent))->actions().size());
+                continue;
+            }
             QAction* a = action(q(e.name));
             ASSERT_NE(a, nullptr) << e.name;
             // The first "Add This Color To" item takes the first palette's name at start-up.

@@ -50,6 +50,12 @@ CurrentColorEditors::CurrentColorEditors(ColorHub& hub, QWidget* parent) : QWidg
     lblcolor_->setObjectName("lblcolor");
     lblcolor_->setToolTip("Current Color");
     lblcolor_->setGeometry(0, 0, 100, 55);
+    // The current colour can be dragged away, and a colour dropped on it becomes the current one.
+    lblcolor_->setColorDragEnabled(true);
+    new ColorDropTarget(lblcolor_, hub_, [this](ColorValue color, QPoint) {
+        hub_.ClearSchemeSelection();
+        hub_.CurrentColorChanged(color, WriteRecent::Yes);
+    });
 
     lblRgb_ = new QLabel("RGB:", this);
     lblHex_ = new QLabel("HEX:", this);

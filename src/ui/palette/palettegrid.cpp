@@ -147,7 +147,20 @@ void PaletteGrid::mousePressEvent(QMouseEvent* event)
         pressed_ = cellAt(event->position().toPoint());
         pressedButton_ = button;
     }
+    drag_.press(*event);
     QWidget::mousePressEvent(event);
+}
+
+void PaletteGrid::mouseMoveEvent(QMouseEvent* event)
+{
+    if (pressed_ >= 0 && pressedButton_ == Qt::LeftButton && drag_.moved(*event)) {
+        const int cell = pressed_;
+        pressed_ = -1;
+        pressedButton_ = Qt::NoButton;
+        StartColorDrag(this, colors_[slot(cell)]);
+        return;
+    }
+    QWidget::mouseMoveEvent(event);
 }
 
 void PaletteGrid::mouseReleaseEvent(QMouseEvent* event)

@@ -5,6 +5,7 @@
 
 #include "core/colour/colorvalue.h"
 #include "core/palette/palettepage.h"
+#include "widgets/colordrag.h"
 
 #include <QWidget>
 
@@ -52,7 +53,8 @@ public:
     QSize sizeHint() const override;
 
 signals:
-    // Mouse up after a press on a cell, either button; the cell is the one pressed.
+    // Mouse up after a press on a cell, either button; the cell is the one pressed. A left press
+    // that moves away with the button held drags the cell's colour instead.
     void cellReleased(int index, Qt::MouseButton button, const QPoint& globalPos);
     // A left double click on a cell.
     void cellDoubleClicked(int index);
@@ -62,6 +64,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
@@ -72,6 +75,7 @@ private:
     int selected_ = -1;
     int pressed_ = -1;
     Qt::MouseButton pressedButton_ = Qt::NoButton;
+    ColorDragGesture drag_;
 };
 
 } // namespace prismara

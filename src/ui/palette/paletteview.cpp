@@ -4,6 +4,8 @@
 #include "widgets/colorhub.h"
 #include "widgets/menutable.h"
 #include "ui/palette/palettegrid.h"
+#include "ui/palette/palettetransfer.h"
+#include "widgets/colordrag.h"
 #include "platform/platform.h"
 #include "platform/qtconvert.h"
 
@@ -63,6 +65,36 @@ PaletteView::PaletteView(ColorHub& hub, QWidget* parent)
     connectAction("nextpage", &PaletteView::showNextPage);
     if (QAction* first = hub_.action("mnuAddChart0"))
         connect(first, &QAction::triggered, this, [this] { addThisColorTo(0); });
+
+    transfer_ = new PaletteTransfer(hub_, *this);
+    new ColorDropTarget(
+        grid_, hub_, [this](ColorValue color, QPoint) { appendDroppedColor(color); },
+        [this](QPoint, const QObject* source) { return colorDropRefusal(source); });
+}
+
+void PaletteView::importPaletteFiles(const QStringList& files) { transfer_->importPaletteFiles(files); }
+
+QString PaletteView::colorDropRefusal(const QObject* source) const
+{
+    const QString name = selectedName();
+    if (name.isEmpty())
+        return QStringLiteral("No palette is on view to take the colour.");
+    if (!CanEditChart(selectedKind()))
+        return "\"" + name + "\" is a read-only palette: colours cannot be added to it.";
+    // A colour dragged about the grid itself is one of the palette's own.
+    if (source == grid_)
+        return "The colour is already in \"" + name + "\".";
+    return {};
+}
+
+void PaletteView::appendDroppedColor(ColorValue color)
+{
+    if (!colorDropRefusal(nullptr).isEmpty())
+        return;
+    const PaletteFile palette = store_.palette(selectorPosition());
+    if (!succeeded("Add Dropped Color", palette.append(HtmlHex(color))))
+        return;
+    ShowColorChart(ToQString(palette.fileName()), 1);
 }
 
 void PaletteView::connectAction(const char* name, void (PaletteView::*command)())

@@ -16,6 +16,7 @@ namespace prismara {
 
 class ColorHub;
 class PaletteGrid;
+class PaletteTransfer;
 
 class PaletteView : public QWidget
 {
@@ -27,6 +28,10 @@ public:
     QComboBox* chartSelector() const { return cmbChart_; }
     // lblcor and shpSelect.
     PaletteGrid* grid() const { return grid_; }
+    // Import, export and Copy Palette As.
+    PaletteTransfer* transfer() const { return transfer_; }
+    // Imports palette files as new palettes and shows the last one made.
+    void importPaletteFiles(const QStringList& files);
 
     // Window build: lay out the grid cells and hide the selection frame.
     void buildGrid();
@@ -74,6 +79,11 @@ public:
     void showPreviousPage();
     void showNextPage();
 
+    // A colour dropped on the grid is appended to the palette on view (shown again at page 1).
+    // Why it cannot be, from a drag of `source` (nullptr: another program); empty when it can.
+    QString colorDropRefusal(const QObject* source) const;
+    void appendDroppedColor(ColorValue color);
+
 private:
     void chartSelected(int position);
     void applyKindRules(int position);
@@ -92,6 +102,7 @@ private:
     PaletteStore store_;
     QComboBox* cmbChart_;
     PaletteGrid* grid_;
+    PaletteTransfer* transfer_;
     std::vector<std::string> addToFiles_;
     std::vector<QAction*> addToItems_; // items 1.. of "Add This Color To"; item 0 is the window's
     std::string shownFile_;

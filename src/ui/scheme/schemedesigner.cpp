@@ -10,6 +10,8 @@
 #include "core/scheme/schemefiles.h"
 #include "ui/scheme/schemepanel.h"
 #include "widgets/badgelabel.h"
+#include "ui/scheme/schemesample.h"
+#include "widgets/colordrag.h"
 #include "core/scheme/schemestyles.h"
 #include "widgets/displayfilter.h"
 
@@ -153,6 +155,7 @@ void SchemeDesigner::buildTabs()
             showPopup(SchemeStyles::style(panel->style()).fullPopupMenu, globalPos);
         });
         connect(panel, &SchemePanel::elementSelected, this, [this] { updateFixCommands(); });
+        takeSampleDrops(panel);
         panels_.push_back(panel);
     }
     connect(tabColor_, &QTabBar::currentChanged, this, [this] { switchStyle(); });
@@ -434,6 +437,42 @@ void SchemeDesigner::samplePicked(SchemePanel* panel, const QString& sample)
         return;
     panel->selectElement(pick->element);
     hub_.CurrentColorChanged(pick->color, WriteRecent::Yes);
+}
+
+void SchemeDesigner::takeSampleDrops(SchemePanel* panel)
+{
+    connect(panel, &SchemePanel::sampleDragged, this, [this, panel](SchemeSample* sample) { dragSample(panel, sample); });
+    for (SchemeSample* sample : panel->samples()) {
+        new ColorDropTarget(
+            sample, hub_,
+            [this, panel, sample](ColorValue color, QPoint) { paintDroppedColor(panel, sample->objectName(), color); },
+            [this, panel, sample](QPoint, const QObject*) { return sampleDropRefusal(panel, sample->objectName()); });
+    }
+}
+
+void SchemeDesigner::dragSample(SchemePanel* panel, SchemeSample* sample)
+{
+    const auto pick = state_.pickColor(panel->style(), ToStdString(sample->objectName()));
+    StartColorDrag(sample, pick ? pick->color : sample->backColor());
+}
+
+QString SchemeDesigner::sampleDropRefusal(const SchemePanel* panel, const QString& sample) const
+{
+    if (chkPause_->isChecked())
+        return QStringLiteral("The scheme is locked: untick Lock to paint it.");
+    if (!state_.pickColor(panel->style(), ToStdString(sample)))
+        return QStringLiteral("This part of the page takes no colour.");
+    return {};
+}
+
+void SchemeDesigner::paintDroppedColor(SchemePanel* panel, const QString& sample, ColorValue color)
+{
+    if (!sampleDropRefusal(panel, sample).isEmpty())
+        return;
+    const auto pick = state_.pickColor(panel->style(), ToStdString(sample));
+    panel->selectElement(pick->element);
+    state_.applyColor(panel->style(), pick->element, color);
+    refresh(panel->style());
 }
 
 void SchemeDesigner::showPopup(bool allEntries, const QPoint& globalPos)

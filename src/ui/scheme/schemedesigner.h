@@ -32,6 +32,7 @@ class BadgeLabel;
 class ColorHub;
 class SchemeFiles;
 class SchemePanel;
+class SchemeSample;
 struct SchemeFileResult;
 
 class SchemeDesigner : public QWidget
@@ -80,6 +81,12 @@ private:
     void fillList(std::size_t style);
     void schemeSelected();
     void samplePicked(SchemePanel* panel, const QString& sample);
+    // Colours dragged out of a sample (the colour a click on it picks) and dropped on one (they
+    // paint the element the sample belongs to, unless the scheme is locked).
+    void takeSampleDrops(SchemePanel* panel);
+    void dragSample(SchemePanel* panel, SchemeSample* sample);
+    QString sampleDropRefusal(const SchemePanel* panel, const QString& sample) const;
+    void paintDroppedColor(SchemePanel* panel, const QString& sample, ColorValue color);
     void showPopup(bool allEntries, const QPoint& globalPos);
     void setDeleteEnabled(bool enabled);
     void lock(bool locked);

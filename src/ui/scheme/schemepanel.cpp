@@ -148,6 +148,7 @@ void SchemePanel::buildSamples()
         connect(sample, &SchemeSample::released, this,
                 [this, sample](Qt::MouseButton button, const QPoint& globalPos) { sampleReleased(sample, button, globalPos); });
         connect(sample, &SchemeSample::clicked, this, [this, sample] { sampleClicked(sample); });
+        connect(sample, &SchemeSample::dragRequested, this, [this, sample] { emit sampleDragged(sample); });
     };
     for (const SampleGeometry& row : layout.samples)
         place(row);

@@ -50,9 +50,14 @@ public:
     // The rectangle of the mock-up page (its frame included), in panel coordinates.
     QRect pageRect() const;
 
+    // The style's samples, in its sample order.
+    const std::vector<SchemeSample*>& samples() const { return samples_; }
+
 signals:
     // A sample was clicked in the way that picks it.
     void samplePicked(const QString& sample);
+    // A sample's colour is to be dragged away.
+    void sampleDragged(SchemeSample* sample);
     // The right button was let go over a sample.
     void popupRequested(const QPoint& globalPos);
     // Another element's button was selected.

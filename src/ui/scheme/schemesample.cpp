@@ -133,6 +133,18 @@ void SchemeSample::mousePressEvent(QMouseEvent* event)
 {
     // Accepting the press makes the release come here.
     primaryPressed_ = event->button() == Qt::LeftButton;
+    dragged_ = false;
+    drag_.press(*event);
+    event->accept();
+}
+
+void SchemeSample::mouseMoveEvent(QMouseEvent* event)
+{
+    if (drag_.moved(*event)) {
+        primaryPressed_ = false;
+        dragged_ = true;
+        emit dragRequested();
+    }
     event->accept();
 }
 
@@ -142,6 +154,10 @@ void SchemeSample::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton)
         primaryPressed_ = false;
     event->accept();
+    if (dragged_ && event->button() == Qt::LeftButton) {
+        dragged_ = false;
+        return;
+    }
     emit released(event->button(), event->globalPosition().toPoint());
     if (click)
         emit clicked();

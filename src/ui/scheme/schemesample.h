@@ -3,6 +3,7 @@
 
 #include "core/colour/colorvalue.h"
 #include "ui/scheme/schemelayouts.h"
+#include "widgets/colordrag.h"
 
 #include <QColor>
 #include <QLabel>
@@ -38,11 +39,15 @@ signals:
     void released(Qt::MouseButton button, const QPoint& globalPos);
     // An ordinary click: primary button pressed and let go over the sample.
     void clicked();
+    // The primary button was pressed on the sample and moved away with it held: its colour is
+    // to be dragged (no click follows).
+    void dragRequested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     QColor backQColor() const;
@@ -58,6 +63,8 @@ private:
     ColorValue fore_ = kBlack;
     ColorValue border_ = kBlack;
     bool primaryPressed_ = false;
+    bool dragged_ = false; // the press became a drag: its release is no click
+    ColorDragGesture drag_;
 };
 
 } // namespace prismara

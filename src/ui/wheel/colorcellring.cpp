@@ -294,6 +294,7 @@ void ColorCellRing::compose(const ShapeCoverage& shape, const QColor& fill, cons
 void ColorCellRing::mousePressEvent(QMouseEvent* event)
 {
     pressedCell_ = event->button() == Qt::LeftButton ? cellAt(event->position()) : -1;
+    drag_.press(*event);
     QWidget::mousePressEvent(event);
 }
 
@@ -309,6 +310,12 @@ void ColorCellRing::mouseReleaseEvent(QMouseEvent* event)
 
 void ColorCellRing::mouseMoveEvent(QMouseEvent* event)
 {
+    if (pressedCell_ >= 0 && drag_.moved(*event)) {
+        const int cell = pressedCell_;
+        pressedCell_ = -1;
+        StartColorDrag(this, colors_[slot(cell)]);
+        return;
+    }
     setToolTip(toolTipAt(event->position()));
     QWidget::mouseMoveEvent(event);
 }

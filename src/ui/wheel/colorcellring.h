@@ -4,6 +4,7 @@
 
 #include "core/colour/colorvalue.h"
 #include "core/wheel/wheelcolors.h"
+#include "widgets/colordrag.h"
 
 #include <QImage>
 #include <QRectF>
@@ -50,7 +51,8 @@ public:
     bool isShown() const { return !isHidden(); }
 
 signals:
-    // A left click pressed and released on the same cell.
+    // A left click pressed and released on the same cell. A press that moves away with the button
+    // held drags the cell's colour instead.
     void cellClicked(int index);
 
 protected:
@@ -105,6 +107,7 @@ private:
     std::array<ShapeCoverage, 2 * kWheelCells> coverage_{};
     qreal coverageRatio_ = 0;
     QImage canvas_;
+    ColorDragGesture drag_;
 };
 
 } // namespace prismara
