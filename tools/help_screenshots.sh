@@ -149,11 +149,12 @@ keys Up Return
 window_shot preview '^Web Color Scheme Preview$' && keys Escape
 sleep 0.5
 
-# The right-click menu of a palette cell.
+# The right-click menu of a palette cell, with Copy Palette As open.
 click 290 60 3
 sleep 0.4
-region palette-menu 231 23 314 250
-keys Escape
+keys Down Down Down Down Down Down Right
+region palette-menu 231 23 530 320
+keys Escape Escape
 
 # The colour information page of a palette colour.
 xdotool mousemove --sync $((WX + 300)) $((WY + MENU + 60)) click --repeat 2 --delay 80 1

@@ -2,6 +2,7 @@
 // window, File > Export Palette with the format chosen by the file type, and Copy Palette As.
 #include "core/formats/paletteformat.h"
 #include "core/palette/paletteexchange.h"
+#include "platform/qtplatform.h"
 #include "ui/palette/paletteview.h"
 #include "support/tempdir.h"
 #include "support/windowfixture.h"
@@ -213,6 +214,13 @@ TEST(PaletteTransfer, CopyPaletteAsPutsThePaletteOnViewOnTheClipboardInEveryText
         EXPECT_EQ(read.format->id, id);
         EXPECT_EQ(colorsOf(read.palette), kMineColors) << id;
     }
+}
+
+TEST(PaletteTransfer, SaveDialogGivesABareNameTheExtensionOfTheFilterChosen)
+{
+    EXPECT_EQ(QtPlatform::filterSuffix("GIMP palette (*.gpl)"), "gpl");
+    EXPECT_EQ(QtPlatform::filterSuffix("Design tokens (JSON) (*.json *.tokens)"), "json");
+    EXPECT_EQ(QtPlatform::filterSuffix("All files (*)"), "");
 }
 
 } // namespace
