@@ -156,24 +156,24 @@ void FakePlatform::sleepAndProcessEvents(int)
 
 QStringList FakePlatform::openFileNames(QWidget*, const QString&, const QStringList& filters)
 {
-    openFilters = filters;
-    if (openAnswers.empty())
-        return {};
-    QStringList answer = openAnswers.front();
-    openAnswers.pop_front();
-    return answer;
+    dialogFilters = filters;
+    return takeFront(openAnswers, QStringList());
 }
 
 std::optional<SaveChoice> FakePlatform::saveFileChoice(QWidget*, const QString& title, const QString& proposedName,
                                                        const QStringList& filters, int selectedFilter)
 {
-    saveChoiceFilters = filters;
+    dialogFilters = filters;
     saveChoicesShown.append(title + "|" + proposedName + "|" + filters.value(selectedFilter));
-    if (saveChoiceAnswers.empty())
+    // Like saveFileName: an optional QString copied out of the queue upsets GCC's warnings.
+    if (saveChoiceAnswers.empty() || !saveChoiceAnswers.front()) {
+        if (!saveChoiceAnswers.empty())
+            saveChoiceAnswers.pop_front();
         return std::nullopt;
-    const std::optional<SaveChoice> answer = saveChoiceAnswers.front();
+    }
+    const SaveChoice choice = *saveChoiceAnswers.front();
     saveChoiceAnswers.pop_front();
-    return answer;
+    return choice;
 }
 
 void FakePlatform::showInformation(QWidget*, const QString& title, const QString& text)

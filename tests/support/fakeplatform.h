@@ -73,9 +73,8 @@ public:
     std::optional<ScreenCapture> capture;      // default: grab the offscreen screen
     int sleeps = 0;
     std::deque<QStringList> openAnswers;       // empty queue answers Cancel
-    QStringList openFilters;                   // the filters of the last open dialog
     std::deque<std::optional<SaveChoice>> saveChoiceAnswers; // nullopt = Cancel
-    QStringList saveChoiceFilters;             // the filters of the last save dialog
+    QStringList dialogFilters;                 // the filters of the last open or save-choice dialog
     QStringList saveChoicesShown;              // "title|proposed name|selected filter"
     QStringList informationShown;              // "title|text"
 
