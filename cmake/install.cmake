@@ -11,6 +11,8 @@
 #   share/metainfo/io.github.prismara.prismara.metainfo.xml
 #   share/icons/hicolor/<n>x<n>/apps/prismara.png, share/icons/hicolor/scalable/apps/prismara.svg
 #   share/doc/prismara/html/             the help pages
+#   share/doc/prismara/copyright, changelog.gz
+#   share/man/man1/prismara.1.gz
 # The folder names are fixed (bin, share) because the program finds its data as <exe>/../share/prismara.
 
 set(PRISMARA_SHARE_DIR "${CMAKE_BINARY_DIR}/share")
@@ -37,6 +39,26 @@ endforeach()
 configure_file("${PROJECT_SOURCE_DIR}/data/icons/prismara.svg"
   "${PRISMARA_SHARE_DIR}/icons/hicolor/scalable/apps/prismara.svg" COPYONLY)
 
+# The changelog and the manual page, compressed as Debian wants them (gzip -9n: no name or time in
+# the header, so the same text always gives the same file).
+find_program(PRISMARA_GZIP gzip REQUIRED)
+configure_file("${PROJECT_SOURCE_DIR}/data/debian/changelog.in" "${CMAKE_BINARY_DIR}/changelog" @ONLY)
+function(prismara_gzip source target)
+  string(REGEX REPLACE "\\.gz$" "" plain "${PRISMARA_SHARE_DIR}/${target}")
+  add_custom_command(OUTPUT "${PRISMARA_SHARE_DIR}/${target}"
+    COMMAND ${CMAKE_COMMAND} -E copy "${source}" "${plain}"
+    COMMAND "${PRISMARA_GZIP}" -9nf "${plain}"
+    DEPENDS "${source}" VERBATIM)
+endfunction()
+prismara_gzip("${CMAKE_BINARY_DIR}/changelog" doc/prismara/changelog.gz)
+prismara_gzip("${PROJECT_SOURCE_DIR}/data/man/prismara.1" man/man1/prismara.1.gz)
+add_custom_target(prismara_docs ALL DEPENDS
+  "${PRISMARA_SHARE_DIR}/doc/prismara/changelog.gz" "${PRISMARA_SHARE_DIR}/man/man1/prismara.1.gz")
+
+# Folders made by the installation are rwxr-xr-x whatever the umask (a package needs them so).
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+  OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
 install(TARGETS prismara RUNTIME DESTINATION bin)
 install(FILES ${PRISMARA_DATA_FILES} DESTINATION share/prismara)
 # help.chm is missing when chmcmd was not found at configure time.
@@ -46,3 +68,6 @@ install(FILES "${PRISMARA_SHARE_DIR}/metainfo/${PRISMARA_APP_ID}.metainfo.xml" D
 install(DIRECTORY "${PRISMARA_SHARE_DIR}/icons/" DESTINATION share/icons)
 install(DIRECTORY "${PROJECT_SOURCE_DIR}/help/" DESTINATION share/doc/prismara/html
   FILES_MATCHING PATTERN "*.html" PATTERN "*.css" PATTERN "*.png")
+install(FILES "${PROJECT_SOURCE_DIR}/data/debian/copyright" "${PRISMARA_SHARE_DIR}/doc/prismara/changelog.gz"
+  DESTINATION share/doc/prismara)
+install(FILES "${PRISMARA_SHARE_DIR}/man/man1/prismara.1.gz" DESTINATION share/man/man1)
