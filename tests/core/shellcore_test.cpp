@@ -19,6 +19,14 @@ TEST(IniFile, RoundTripsSectionsWithSpacesAsPlainText)
     EXPECT_EQ(back.get("Position", "X"), "-300");
     EXPECT_FALSE(back.get("Position", "Y").has_value());
     EXPECT_FALSE(back.get("Nowhere", "X").has_value());
+
+    // Keys before any [section] header stay there when the file is written (they once ended up in
+    // the section the file listed after them).
+    IniFile saved = IniFile::parse(IniFile::parse("[a]\nk=1\n[]\nj=+7\n").serialize());
+    EXPECT_EQ(saved.get("", "j"), "+7");
+    EXPECT_EQ(saved.get("a", "j"), std::nullopt);
+    saved.set("Position", "X", "-300");
+    EXPECT_EQ(IniFile::parse(saved.serialize()).get("", "j"), "+7") << "saving a setting keeps the other values";
 }
 
 TEST(IniFile, ReplacesValuesSkipsCommentsAndEmptySectionsAndToleratesJunk)
@@ -76,7 +84,8 @@ TEST(SettingsTable, OnlyWholeNumbersCount)
         std::optional<int> value;
     } cases[] = {{"1", 1},   {" 0 ", 0},     {"-300", -300},        {"+7", 7},         {"", std::nullopt},
                  {"abc", std::nullopt},     {"1.5", std::nullopt}, {"12abc", std::nullopt},
-                 {"99999999999", std::nullopt}, {"-", std::nullopt}};
+                 {"99999999999", std::nullopt}, {"-", std::nullopt}, {"+-299", std::nullopt}, {"-+299", std::nullopt},
+                 {"++1", std::nullopt}, {" -299\t", -299}}; // one sign at most: "+-299" once read as -299
     for (const auto& c : cases)
         EXPECT_EQ(ParseSettingNumber(c.text), c.value) << '"' << c.text << '"';
 }

@@ -60,14 +60,6 @@ QString copyProgramFolder(const QTemporaryDir& dir)
     return dir.filePath("prismara");
 }
 
-QProcessEnvironment programEnvironment(const QString& runtime, const QString& config)
-{
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("XDG_RUNTIME_DIR", runtime);
-    env.insert("XDG_CONFIG_HOME", config);
-    return env;
-}
 } // namespace
 
 TEST(QtPlatform, OnlyOneCopyRunsAndAKilledCopyDoesNotBlockTheNext)
@@ -75,7 +67,10 @@ TEST(QtPlatform, OnlyOneCopyRunsAndAKilledCopyDoesNotBlockTheNext)
     QTemporaryDir folder, runtime, config;
     QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const QString program = copyProgramFolder(folder);
-    const auto env = programEnvironment(runtime.path(), config.path());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("XDG_RUNTIME_DIR", runtime.path());
+    env.insert("XDG_CONFIG_HOME", config.path());
 
     QProcess first;
     first.setProcessEnvironment(env);

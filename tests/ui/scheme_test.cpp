@@ -150,29 +150,6 @@ TEST_F(SchemeDesignerTest, TheSelectedElementTakesEachNewColourUnlessLockedOrPal
     EXPECT_EQ(sample("lblhl")->text(), "Hover Link Color: #090909") << "the element selected while locked";
 }
 
-TEST_F(SchemeDesignerTest, SwitchingStylesShowsItsListAndKeepsEveryStylesColoursAndElement)
-{
-    open();
-    clickTab(SchemeStyles::kShapes);
-    EXPECT_EQ(listNames().size(), static_cast<qsizetype>(SchemeFiles(platform.folder().toStdString(), SchemeStyles::kShapes).names().size()));
-    EXPECT_TRUE(list()->selectedItems().isEmpty());
-    clickOption("optShape2");
-    setColor(MakeColor(200, 100, 50));
-    EXPECT_EQ(sample("lblshape2")->backColor(), MakeColor(200, 100, 50));
-
-    clickTab(SchemeStyles::kTables);
-    clickOption("optTableBorder");
-    setColor(MakeColor(0, 0, 200));
-    for (const char* frame : {"shpTable1", "shpTable2", "shpTable3"})
-        EXPECT_EQ(sample(frame)->borderColor(), MakeColor(0, 0, 200)) << frame;
-
-    clickTab(SchemeStyles::kShapes);
-    EXPECT_EQ(sample("lblshape2")->backColor(), MakeColor(200, 100, 50)) << "a change on another style does not reach it";
-    EXPECT_TRUE(option("optShape2")->isChecked());
-    clickTab(SchemeStyles::kWebLinks);
-    EXPECT_EQ(sample("lblnl")->text(), "Normal Link Color: #0000FF") << "still the scheme loaded at start";
-}
-
 TEST_F(SchemeDesignerTest, ASampleClickSelectsItsElementAndMakesItsColourCurrent)
 {
     writeSchemes(SchemeStyles::kLayout, {"L"}, {"010101020202030303040404050505060606070707080808"});

@@ -276,7 +276,6 @@ TEST_F(Portal, FailuresAreToldInOneSentence)
     const QString missingFile = QUrl::fromLocalFile(files_.filePath("gone.png")).toString();
     const Case cases[] = {
         {"refused", 1, false, kService, "", "refused or cancelled"},
-        {"other failure", 2, false, kService, "", "reported a failure"},
         {"no answer", 0, true, kService, "", "did not answer"},
         {"no portal on the bus", 0, false, "org.example.NoSuchPortal", "", "not available"},
         {"unreadable file", 0, false, kService, missingFile, "could not be read"},
