@@ -114,9 +114,9 @@ TEST(PaletteFile, RewritesMatchTheFixturesByteForByte)
 
     // Duplicates are equal bytes: case matters, records that are no colour take part, and records
     // that differ in one digit never merge.
-    dir.write("c5.rgb", records("00ff00 00FF00 00ff00 XYZXYZ 00FF00 FF0000 FF0010 XYZXYZ FF"));
+    dir.write("c5.rgb", records("00ff00 00FF00 00ff00 XYZXYZ 00fF00 00FF00 FF0000 00fF00 FF0010 XYZXYZ 123456 FF"));
     ASSERT_TRUE(file.removeDuplicates().ok());
-    EXPECT_EQ(dir.read("c5.rgb"), records("00ff00 00FF00 XYZXYZ FF0000 FF0010"));
+    EXPECT_EQ(dir.read("c5.rgb"), records("00ff00 00FF00 XYZXYZ 00fF00 FF0000 FF0010 123456"));
 
     for (const auto& [record, expected] : {std::pair{1, "00FF000000FF"}, {3, "FF000000FF00"}}) {
         dir.write("c5.rgb", "FF000000FF000000FF00");
@@ -141,6 +141,63 @@ TEST(PaletteFile, ClearDuplicatesWithNothingToRemoveWritesNothing)
         EXPECT_EQ(FaultInjection::count(), 0) << "'" << content << "'";
         FaultInjection::reset();
         EXPECT_EQ(dir.read("c3.rgb"), content);
+    }
+}
+
+// Palettes of several pieces: duplicates across pieces go, the names follow, and a cancel at any
+// point leaves every file as it was.
+TEST(PaletteFile, LargeRewritesKeepTheNamesAndACancelChangesNothing)
+{
+    constexpr int kCount = 500'000, kDistinct = 300'000;
+    std::string bytes, deduped, removed;
+    PaletteNames names{"big.gpl", {}}, dedupedNames{"big.gpl", {}}, removedNames{"big.gpl", {}};
+    for (int k = 0; k < kCount; ++k) {
+        const std::string record = HtmlHex(k % kDistinct * 41).substr(1);
+        bytes += record;
+        names.names.push_back("n" + std::to_string(k));
+        if (k < kDistinct)
+            deduped += record, dedupedNames.names.push_back(names.names.back());
+        if (k != 400'000)
+            removed += record, removedNames.names.push_back(names.names.back());
+    }
+    struct Case
+    {
+        const char* what;
+        std::function<StoreResult(const PaletteFile&, const RewriteProgress&)> run;
+        std::string after;
+        PaletteNames afterNames;
+    };
+    const Case cases[] = {
+        {"Clear Duplicate Colors", [](const PaletteFile& f, const RewriteProgress& p) { return f.removeDuplicates(p); },
+         deduped, dedupedNames},
+        {"Delete Selected Color", [](const PaletteFile& f, const RewriteProgress& p) { return f.removeRecord(400'001, p); },
+         removed, removedNames},
+    };
+    for (const Case& c : cases) {
+        for (const int cancelAt : {1, 2, 3, 0}) {
+            const std::string where = std::string(c.what) + ", cancelled at call " + std::to_string(cancelAt);
+            TempDir dir;
+            dir.write("c5.rgb", bytes + "FF");
+            dir.write("c5.names", SerializePaletteNames(names, bytes + "FF"));
+            int calls = 0;
+            std::uint64_t last = 0;
+            const StoreResult result = c.run(PaletteFile(dir.path(), "c5.rgb"), [&](std::uint64_t done, std::uint64_t total) {
+                EXPECT_TRUE(done >= last && done <= total && total == kCount) << where;
+                last = done;
+                return ++calls != cancelAt;
+            });
+            if (cancelAt != 0 && calls >= cancelAt) {
+                EXPECT_TRUE(result.wasCancelled() && result.file() == "c5.rgb") << where << ": " << result.message();
+                EXPECT_EQ(dir.read("c5.rgb"), bytes + "FF") << where;
+                EXPECT_EQ(dir.read("c5.names"), SerializePaletteNames(names, bytes + "FF")) << where;
+                EXPECT_EQ(filesIn(dir.path()).size(), 2u) << where << ": no temporary is left";
+                continue;
+            }
+            ASSERT_TRUE(result.ok()) << where << ": " << result.message();
+            EXPECT_GT(calls, 2) << where << ": progress is reported as the rewrite goes";
+            EXPECT_TRUE(dir.read("c5.rgb") == c.after) << where;
+            EXPECT_EQ(PaletteFile(dir.path(), "c5.rgb").names(), c.afterNames) << where;
+        }
     }
 }
 

@@ -6,8 +6,11 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <utility>
 
 namespace prismara {
 
@@ -32,6 +35,8 @@ public:
         close();
         fd_ = fd;
     }
+    // Gives up the descriptor without closing it.
+    int release() { return std::exchange(fd_, -1); }
     bool close()
     {
         if (fd_ < 0)
@@ -397,6 +402,120 @@ FileResult ReplaceFile(const fs::path& target, const fs::path& temp, std::string
     if (FileResult written = WriteTempFile(temp, content); !written)
         return written;
     return RenameOver(temp, target);
+}
+
+PageBuffer::PageBuffer(std::size_t size, bool populate) : size_(size)
+{
+    if (size == 0)
+        return;
+    void* mapped = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | (populate ? MAP_POPULATE : 0),
+                          -1, 0);
+    if (mapped == MAP_FAILED) {
+        size_ = 0;
+        return;
+    }
+    data_ = static_cast<char*>(mapped);
+}
+
+PageBuffer::~PageBuffer()
+{
+    if (data_)
+        ::munmap(data_, size_);
+}
+
+PieceReader::~PieceReader()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+FileResult PieceReader::open(const fs::path& path)
+{
+    Fd fd(-1);
+    struct stat st {};
+    if (FileResult opened = openRegular(path, O_RDONLY, fd, &st); !opened)
+        return opened;
+    size_ = static_cast<std::uintmax_t>(st.st_size);
+    fd_ = fd.release();
+    return FileResult::success();
+}
+
+FileResult PieceReader::read(std::uintmax_t offset, char* buffer, std::size_t size, std::size_t& got) const
+{
+    got = 0;
+    while (got < size) {
+        const ssize_t n = ::pread(fd_, buffer + got, size - got, static_cast<off_t>(offset + got));
+        if (n < 0) {
+            if (errno == EINTR || errno == EAGAIN)
+                continue;
+            return lastError();
+        }
+        if (n == 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    return FileResult::success();
+}
+
+TempFileWriter::~TempFileWriter()
+{
+    if (!finished_)
+        discard();
+}
+
+FileResult TempFileWriter::create()
+{
+    // As WriteTempFile: whatever has the temporary's name is replaced, never written through.
+    if (FaultInjection::next()) {
+        const FileResult failed = lastError();
+        ::unlink(temp_.c_str());
+        return failed;
+    }
+    if (::unlink(temp_.c_str()) != 0 && errno != ENOENT)
+        return lastError();
+    fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | kOpenFlags, 0644);
+    return fd_ >= 0 ? FileResult::success() : lastError();
+}
+
+FileResult TempFileWriter::write(std::string_view bytes)
+{
+    const bool first = !written_;
+    written_ = true;
+    if ((first && FaultInjection::next()) || !writeAll(fd_, bytes)) {
+        const FileResult failed = lastError();
+        discard();
+        return failed;
+    }
+    return FileResult::success();
+}
+
+FileResult TempFileWriter::finish()
+{
+    FileResult result = FileResult::success();
+    if (!written_)
+        result = write({});
+    if (result && (FaultInjection::next() || ::fsync(fd_) != 0))
+        result = lastError();
+    if (result && ::close(fd_) != 0)
+        result = lastError();
+    else if (!result)
+        ::close(fd_);
+    fd_ = -1;
+    if (!result) {
+        discard();
+        return result;
+    }
+    finished_ = true;
+    return result;
+}
+
+void TempFileWriter::discard()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+    fd_ = -1;
+    ::unlink(temp_.c_str());
+    finished_ = true;
 }
 
 std::vector<std::string> SplitLines(std::string_view text)

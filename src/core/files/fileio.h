@@ -112,6 +112,71 @@ FileResult ReplaceFile(const fs::path& target, const fs::path& temp, std::string
 FileResult WriteTempFile(const fs::path& temp, std::string_view content);
 FileResult RenameOver(const fs::path& temp, const fs::path& target);
 
+// Memory straight from the system, zero-filled, given back whole when the buffer goes: the
+// rewrites of large palettes hold their pieces and their record sets here, so the program's
+// resident size returns to where it was when they end.
+class PageBuffer
+{
+public:
+    // `populate`: the pages are made at once, in one call, instead of one fault each when
+    // first touched (for memory that will be touched all over).
+    explicit PageBuffer(std::size_t size, bool populate = false);
+    ~PageBuffer();
+    PageBuffer(const PageBuffer&) = delete;
+    PageBuffer& operator=(const PageBuffer&) = delete;
+    bool ok() const { return data_ != nullptr; }
+    char* data() const { return data_; }
+    std::size_t size() const { return size_; }
+
+private:
+    char* data_ = nullptr;
+    std::size_t size_ = 0;
+};
+
+// A data file read piece by piece at any size, with the memory of one piece.
+class PieceReader
+{
+public:
+    PieceReader() = default;
+    ~PieceReader();
+    PieceReader(const PieceReader&) = delete;
+    PieceReader& operator=(const PieceReader&) = delete;
+    // Regular files only, as every function here.
+    FileResult open(const fs::path& path);
+    // The size when it was opened.
+    std::uintmax_t size() const { return size_; }
+    // Up to `size` bytes from `offset` into `buffer`; `got` says how many (fewer at the end).
+    FileResult read(std::uintmax_t offset, char* buffer, std::size_t size, std::size_t& got) const;
+
+private:
+    int fd_ = -1;
+    std::uintmax_t size_ = 0;
+};
+
+// A temporary file written piece by piece: created anew (a stale temporary never contributes),
+// flushed to disk and closed by finish(); one that is not finished is removed when the writer
+// goes. Counted by FaultInjection like WriteTempFile: create, write, flush.
+class TempFileWriter
+{
+public:
+    explicit TempFileWriter(fs::path temp) : temp_(std::move(temp)) {}
+    ~TempFileWriter();
+    TempFileWriter(const TempFileWriter&) = delete;
+    TempFileWriter& operator=(const TempFileWriter&) = delete;
+    FileResult create();
+    FileResult write(std::string_view bytes);
+    FileResult finish();
+    // Removes the temporary (written or not).
+    void discard();
+    const fs::path& path() const { return temp_; }
+
+private:
+    fs::path temp_;
+    int fd_ = -1;
+    bool written_ = false;
+    bool finished_ = false;
+};
+
 // Splits text into lines at CR LF, lone LF or lone CR; the last line counts only when it is
 // not empty.
 std::vector<std::string> SplitLines(std::string_view text);

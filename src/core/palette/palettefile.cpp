@@ -5,6 +5,8 @@
 #include "core/files/fileio.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 #include <limits>
 #include <unordered_set>
 #include <utility>
@@ -41,6 +43,70 @@ std::uint64_t recordKey(const char* record)
         key = (key << 8) | static_cast<unsigned char>(record[j]);
     return key;
 }
+
+// Records per piece of a rewrite: 1 MiB of them.
+constexpr std::size_t kPieceRecords = (std::size_t{1} << 20) / kRecordSize;
+
+// The records met so far, byte for byte. A record of six hexadecimal digits in one case (every
+// record the program writes, and most that other programs write) is one bit of 2^24 in the bit
+// set of its case; any other record (mixed case, bytes that are no colour) is kept in a hash set,
+// and there are few of those. The bit sets take memory only where they are touched.
+class RecordSet
+{
+public:
+    RecordSet() : upper_(kSetBytes, true), lower_(kSetBytes) {}
+    bool ok() const { return upper_.ok() && lower_.ok(); }
+
+    // True when `record` was not in the set yet (it is now).
+    bool insert(const char* record)
+    {
+        unsigned value = 0;
+        unsigned kinds = 0;
+        for (std::size_t j = 0; j < kRecordSize; ++j) {
+            const unsigned digit = kDigits[static_cast<unsigned char>(record[j])];
+            kinds |= digit;
+            value = (value << 4) | (digit & 15u);
+        }
+        kinds >>= 4;
+        if (kinds == kUpper >> 4 || kinds == 0)
+            return insertBit(upper_, value);
+        if (kinds == kLower >> 4)
+            return insertBit(lower_, value);
+        return others_.insert(recordKey(record)).second;
+    }
+
+private:
+    static constexpr std::size_t kSetBytes = std::size_t{1} << 21; // 2^24 bits
+    static constexpr unsigned kUpper = 0x10, kLower = 0x20, kOther = 0x40;
+
+    static bool insertBit(const PageBuffer& set, unsigned value)
+    {
+        auto& byte = reinterpret_cast<unsigned char&>(set.data()[value >> 3]);
+        const auto bit = static_cast<unsigned char>(1u << (value & 7));
+        if (byte & bit)
+            return false;
+        byte = static_cast<unsigned char>(byte | bit);
+        return true;
+    }
+
+    // A byte's digit value with a mark of its kind: a decimal digit has none, an upper-case
+    // letter kUpper, a lower-case letter kLower, any other byte kOther.
+    static constexpr std::array<unsigned, 256> kDigits = [] {
+        std::array<unsigned, 256> digits{};
+        digits.fill(kOther);
+        for (unsigned c = '0'; c <= '9'; ++c)
+            digits[c] = c - '0';
+        for (unsigned c = 'A'; c <= 'F'; ++c)
+            digits[c] = (c - 'A' + 10) | kUpper;
+        for (unsigned c = 'a'; c <= 'f'; ++c)
+            digits[c] = (c - 'a' + 10) | kLower;
+        return digits;
+    }();
+
+    PageBuffer upper_;
+    PageBuffer lower_;
+    std::unordered_set<std::uint64_t> others_;
+};
 
 } // namespace
 
@@ -150,65 +216,178 @@ StoreResult PaletteFile::clear() const
     };
     if (!FileExists(folder_ / namesFileName()))
         return remove();
-    return changeKeepingNames(ReadFile(path()).value_or(std::string()), std::nullopt, {}, remove);
+    // Clearing drops the side file: the palette's bytes are not needed for that.
+    return changeKeepingNames({}, std::nullopt, {}, remove);
 }
 
-StoreResult PaletteFile::removeDuplicates() const
+StoreResult PaletteFile::removeDuplicates(const RewriteProgress& progress) const
 {
     if (!hasPlainName())
         return refusedName();
     if (count() <= 1)
         return StoreResult::success();
-    std::string bytes;
-    if (const FileResult read = ReadWholeFile(path(), bytes); !read)
-        return StoreResult::notRead(fileName_, read.reason());
-    const std::size_t n = bytes.size() / kRecordSize;
-    std::string kept;
-    kept.reserve(n * kRecordSize);
-    std::unordered_set<std::uint64_t> seen;
-    seen.reserve(n);
-    std::vector<bool> keep(n, false);
-    for (std::size_t i = 0; i < n; ++i) {
-        const char* record = bytes.data() + i * kRecordSize;
-        if (seen.insert(recordKey(record)).second) {
-            kept.append(record, kRecordSize);
-            keep[i] = true;
-        }
-    }
-    if (kept == bytes)
-        return StoreResult::success();
-    return changeKeepingNames(
-        bytes, kept,
-        [&](std::vector<std::string>& names) {
-            std::size_t out = 0;
-            for (std::size_t i = 0; i < names.size(); ++i) {
-                if (keep[i] && out++ != i)
-                    names[out - 1] = std::move(names[i]);
-            }
-            names.resize(out);
-        },
-        [&] { return rewrite(fileName_ + ".tmp", kept); });
+    RecordSet seen;
+    if (!seen.ok())
+        return StoreResult::notRead(fileName_, "not enough memory");
+    return filterRecords(fileName_ + ".tmp", [&](std::uint64_t, const char* record) { return seen.insert(record); },
+                         progress);
 }
 
-StoreResult PaletteFile::removeRecord(std::int32_t s) const
+StoreResult PaletteFile::removeRecord(std::int32_t s, const RewriteProgress& progress) const
 {
     if (!hasPlainName())
         return refusedName();
-    std::string bytes;
-    if (const FileResult read = ReadWholeFile(path(), bytes); !read)
-        return StoreResult::notRead(fileName_, read.reason());
-    const std::size_t n = bytes.size() / kRecordSize;
-    if (s < 1 || static_cast<std::size_t>(s) > n)
+    PieceReader reader;
+    if (const FileResult opened = reader.open(path()); !opened)
+        return StoreResult::notRead(fileName_, opened.reason());
+    if (s < 1 || static_cast<std::uint64_t>(s) > reader.size() / kRecordSize)
         return StoreResult::refused(fileName_, fileName_ + " has no colour " + std::to_string(s));
-    const std::size_t at = static_cast<std::size_t>(s - 1) * kRecordSize;
-    std::string rest;
-    rest.reserve((n - 1) * kRecordSize);
-    rest.append(bytes, 0, at);
-    rest.append(bytes, at + kRecordSize, (n - static_cast<std::size_t>(s)) * kRecordSize);
-    return changeKeepingNames(
-        bytes, rest,
-        [&](std::vector<std::string>& names) { names.erase(names.begin() + (s - 1)); },
-        [&] { return rewrite(fileName_ + ".ctm", rest); });
+    const auto removed = static_cast<std::uint64_t>(s - 1);
+    return filterRecords(fileName_ + ".ctm", [removed](std::uint64_t record, const char*) { return record != removed; },
+                         progress);
+}
+
+StoreResult PaletteFile::filterRecords(const std::string& temp, const std::function<bool(std::uint64_t, const char*)>& keep,
+                                       const RewriteProgress& progress) const
+{
+    PieceReader reader;
+    if (const FileResult opened = reader.open(path()); !opened)
+        return StoreResult::notRead(fileName_, opened.reason());
+    const std::uint64_t size = reader.size();
+    const std::uint64_t records = size / kRecordSize;
+    const std::filesystem::path side = folder_ / namesFileName();
+    const bool named = FileExists(side);
+    PageBuffer in(kPieceRecords * kRecordSize);
+    PageBuffer out(kPieceRecords * kRecordSize);
+    if (!in.ok() || !out.ok())
+        return StoreResult::notRead(fileName_, "not enough memory");
+    // For the side file: which records stay, and the checksums of the file before and after.
+    std::vector<bool> stays(named ? records : 0, true);
+    std::uint64_t before = kPaletteChecksumStart;
+    std::uint64_t after = kPaletteChecksumStart;
+
+    TempFileWriter writer(folder_ / temp);
+    bool writing = false;
+    std::size_t pending = 0; // bytes in `out` not yet written
+    auto flush = [&]() -> FileResult {
+        if (named)
+            after = PaletteChecksum(std::string_view(out.data(), pending), after);
+        const FileResult written = writer.write(std::string_view(out.data(), pending));
+        pending = 0;
+        return written;
+    };
+    auto put = [&](const char* bytes, std::size_t length) -> FileResult {
+        while (length > 0) {
+            const std::size_t take = std::min(length, out.size() - pending);
+            std::memcpy(out.data() + pending, bytes, take);
+            pending += take;
+            bytes += take;
+            length -= take;
+            if (pending == out.size()) {
+                if (const FileResult written = flush(); !written)
+                    return written;
+            }
+        }
+        return FileResult::success();
+    };
+    std::uint64_t scanned = 0; // records looked at so far, the progress reported
+    auto cancelled = [&] { return progress && !progress(scanned, records); };
+    // The records before the first one left out are copied as they are.
+    auto startWriting = [&](std::uint64_t upTo) -> StoreResult {
+        writing = true;
+        if (const FileResult created = writer.create(); !created)
+            return StoreResult::notWritten(fileName_, created.reason());
+        for (std::uint64_t at = 0; at < upTo * kRecordSize;) {
+            const auto length = static_cast<std::size_t>(std::min<std::uint64_t>(upTo * kRecordSize - at, out.size()));
+            std::size_t got = 0;
+            if (const FileResult read = reader.read(at, out.data(), length, got); !read || got != length)
+                return StoreResult::notRead(fileName_, read ? "the file shrank while it was read" : read.reason());
+            pending = got;
+            if (const FileResult written = flush(); !written)
+                return StoreResult::notWritten(fileName_, written.reason());
+            at += got;
+            if (cancelled())
+                return StoreResult::cancelled(fileName_);
+        }
+        return StoreResult::success();
+    };
+
+    for (std::uint64_t offset = 0; offset < size; offset += in.size()) {
+        const auto length = static_cast<std::size_t>(std::min<std::uint64_t>(size - offset, in.size()));
+        std::size_t got = 0;
+        if (const FileResult read = reader.read(offset, in.data(), length, got); !read || got != length)
+            return StoreResult::notRead(fileName_, read ? "the file shrank while it was read" : read.reason());
+        if (named)
+            before = PaletteChecksum(std::string_view(in.data(), got), before);
+        const std::uint64_t first = offset / kRecordSize;
+        const std::size_t whole = got / kRecordSize;
+        std::size_t run = 0; // the first record of this piece not yet copied
+        for (std::size_t k = 0; k < whole; ++k) {
+            if (keep(first + k, in.data() + k * kRecordSize))
+                continue;
+            if (named)
+                stays[first + k] = false;
+            if (!writing) {
+                if (StoreResult started = startWriting(first + k); !started)
+                    return started;
+            } else if (const FileResult copied = put(in.data() + run * kRecordSize, (k - run) * kRecordSize); !copied) {
+                return StoreResult::notWritten(fileName_, copied.reason());
+            }
+            run = k + 1;
+        }
+        if (writing) {
+            if (const FileResult copied = put(in.data() + run * kRecordSize, (whole - run) * kRecordSize); !copied)
+                return StoreResult::notWritten(fileName_, copied.reason());
+        }
+        scanned = first + whole;
+        if (cancelled())
+            return StoreResult::cancelled(fileName_);
+    }
+    if (!writing) {
+        // Every record stays: only a partial record at the end makes a rewrite.
+        if (size % kRecordSize == 0)
+            return StoreResult::success();
+        if (StoreResult started = startWriting(records); !started)
+            return started;
+    }
+    if (pending > 0) {
+        if (const FileResult written = flush(); !written)
+            return StoreResult::notWritten(fileName_, written.reason());
+    }
+    if (const FileResult finished = writer.finish(); !finished)
+        return StoreResult::notWritten(fileName_, finished.reason());
+    // The last moment a cancel leaves everything as it was.
+    if (cancelled()) {
+        writer.discard();
+        return StoreResult::cancelled(fileName_);
+    }
+
+    // The side file changes first; a side file out of step goes.
+    std::optional<std::string> oldSide = named ? ReadFile(side) : std::nullopt;
+    const std::filesystem::path sideTemp = folder_ / (namesFileName() + ".tmp");
+    if (oldSide) {
+        std::optional<std::string> newSide;
+        if (auto names = ParsePaletteNames(*oldSide, before, static_cast<std::size_t>(records))) {
+            std::size_t kept = 0;
+            for (std::size_t i = 0; i < names->names.size(); ++i) {
+                if (stays[i] && kept++ != i)
+                    names->names[kept - 1] = std::move(names->names[i]);
+            }
+            names->names.resize(kept);
+            newSide = SerializePaletteNames(*names, after);
+        }
+        if (const FileResult sideDone = newSide ? ReplaceFile(side, sideTemp, *newSide) : RemoveFile(side); !sideDone) {
+            writer.discard();
+            return newSide ? StoreResult::notWritten(namesFileName(), sideDone.reason())
+                           : StoreResult::notDeleted(namesFileName(), sideDone.reason());
+        }
+    }
+    if (const FileResult renamed = RenameOver(writer.path(), path()); !renamed) {
+        if (oldSide && !ReplaceFile(side, sideTemp, *oldSide))
+            (void)RemoveFile(side);
+        return StoreResult::notWritten(fileName_, renamed.reason());
+    }
+    return StoreResult::success();
 }
 
 std::optional<PaletteNames> PaletteFile::names() const
@@ -260,12 +439,6 @@ StoreResult PaletteFile::changeKeepingNames(std::string_view before, const std::
     if (!result && !ReplaceFile(side, temp, *oldSide))
         (void)RemoveFile(side);
     return result;
-}
-
-StoreResult PaletteFile::rewrite(const std::string& temp, std::string_view bytes) const
-{
-    const FileResult written = ReplaceFile(path(), folder_ / temp, bytes);
-    return written ? StoreResult::success() : StoreResult::notWritten(fileName_, written.reason());
 }
 
 StoreResult AppendChartColor(const std::filesystem::path& folder, std::string_view fileName,

@@ -31,6 +31,11 @@ struct PaletteCell
 
 using PalettePageCells = std::array<PaletteCell, PalettePage::kCells>;
 
+// Called now and then while a rewrite runs, on the thread that runs it, with the records done
+// and the records in all; returning false cancels the rewrite, which then leaves every file as
+// it was and reports StoreResult::cancelled.
+using RewriteProgress = std::function<bool(std::uint64_t done, std::uint64_t total)>;
+
 // Every operation works on folder / fileName and opens, uses and closes the file within the
 // call. A name that is not a plain file name (ChartIndex::isPlainFileName) is never touched:
 // it reads as an empty palette and every change is refused.
@@ -38,9 +43,9 @@ using PalettePageCells = std::array<PaletteCell, PalettePage::kCells>;
 // Records that are not six hexadecimal digits read as empty cells and are copied unchanged by
 // every rewrite. Bytes after the last whole record (a trailing partial record) are not a
 // colour: rewrites drop them, and an append overwrites them in place so the new record stays
-// aligned (without a names side file the rest of the palette is neither read nor copied). The
-// rewrites read the whole palette and refuse one of more than kWholeFileLimit bytes
-// (core/files/fileio.h).
+// aligned (without a names side file the rest of the palette is neither read nor copied).
+// Clear Duplicate Colors and Delete Selected Color read and write the palette in pieces, at any
+// size, with memory that does not grow with it.
 //
 // Every change keeps the names side file (palettenames.h) in step: names in step are rewritten
 // for the palette's new records first (an appended colour has no name, removed colours take
@@ -80,11 +85,12 @@ public:
     StoreResult clear() const;
 
     // Keeps the first occurrence of every record (compared byte for byte) in order, through
-    // fileName + ".tmp". With N <= 1, or nothing to remove, no file is touched.
-    StoreResult removeDuplicates() const;
+    // fileName + ".tmp". With N <= 1, or nothing to remove, no file is touched. One pass over
+    // the file in pieces: the time grows linearly with the palette and the memory does not grow.
+    StoreResult removeDuplicates(const RewriteProgress& progress = {}) const;
 
-    // Removes record s (1 <= s <= N) through fileName + ".ctm".
-    StoreResult removeRecord(std::int32_t s) const;
+    // Removes record s (1 <= s <= N) through fileName + ".ctm", in pieces like removeDuplicates.
+    StoreResult removeRecord(std::int32_t s, const RewriteProgress& progress = {}) const;
 
     // The side file beside this palette file: "c8.names".
     std::string namesFileName() const { return PaletteNamesFileName(fileName_); }
@@ -98,14 +104,18 @@ public:
 private:
     StoreResult refusedName() const;
     StoreResult appendRecord(std::string_view record) const;
-    // Replaces the palette file with `bytes` through the temporary `temp`.
-    StoreResult rewrite(const std::string& temp, std::string_view bytes) const;
     // Runs `change`, which turns the palette bytes `before` into `after` (nullopt: the file is
     // deleted), keeping the side file in step as the class comment says; `edit` turns the names
     // of `before` into those of `after`.
     StoreResult changeKeepingNames(std::string_view before, const std::optional<std::string>& after,
                                    const std::function<void(std::vector<std::string>&)>& edit,
                                    const std::function<StoreResult()>& change) const;
+    // The palette file with only the records `keep` (record index from 0, its six bytes) takes,
+    // through the temporary `temp`, read and written in pieces; a trailing partial record is
+    // dropped. When every record is kept and there is no partial record nothing is written.
+    // The side file follows as the class comment says.
+    StoreResult filterRecords(const std::string& temp, const std::function<bool(std::uint64_t, const char*)>& keep,
+                              const RewriteProgress& progress) const;
 
     std::filesystem::path folder_;
     std::string fileName_;

@@ -41,9 +41,9 @@ std::string PaletteNamesFileName(std::string_view paletteFile)
     return std::string(paletteFile) + ".names";
 }
 
-std::uint64_t PaletteChecksum(std::string_view paletteBytes)
+std::uint64_t PaletteChecksum(std::string_view paletteBytes, std::uint64_t sum)
 {
-    std::uint64_t hash = 0xcbf29ce484222325ULL;
+    std::uint64_t hash = sum;
     for (const char c : paletteBytes) {
         hash ^= static_cast<unsigned char>(c);
         hash *= 0x100000001b3ULL;
@@ -52,6 +52,12 @@ std::uint64_t PaletteChecksum(std::string_view paletteBytes)
 }
 
 std::optional<PaletteNames> ParsePaletteNames(std::string_view sideBytes, std::string_view paletteBytes)
+{
+    return ParsePaletteNames(sideBytes, PaletteChecksum(paletteBytes), paletteBytes.size() / kRecordSize);
+}
+
+std::optional<PaletteNames> ParsePaletteNames(std::string_view sideBytes, std::uint64_t paletteChecksum,
+                                              std::size_t records)
 {
     // Split at CR LF; the file ends with one, so the last piece is empty.
     std::vector<std::string_view> lines;
@@ -65,7 +71,6 @@ std::optional<PaletteNames> ParsePaletteNames(std::string_view sideBytes, std::s
         lines.push_back(sideBytes.substr(start, end - start));
         start = end + kLineEnd.size();
     }
-    const std::size_t records = paletteBytes.size() / kRecordSize;
     if (lines.size() != 3 + records || lines[0] != kHeader || !lines[1].starts_with(kChecksum) ||
         !lines[2].starts_with(kSource))
         return std::nullopt;
@@ -73,7 +78,7 @@ std::optional<PaletteNames> ParsePaletteNames(std::string_view sideBytes, std::s
     std::uint64_t checksum = 0;
     const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), checksum, 16);
     if (ec != std::errc() || end != digits.data() + digits.size() || digits.size() != 16 ||
-        checksum != PaletteChecksum(paletteBytes))
+        checksum != paletteChecksum)
         return std::nullopt;
     PaletteNames names;
     names.source = std::string(lines[2].substr(kSource.size()));
@@ -85,9 +90,14 @@ std::optional<PaletteNames> ParsePaletteNames(std::string_view sideBytes, std::s
 
 std::string SerializePaletteNames(const PaletteNames& names, std::string_view paletteBytes)
 {
+    return SerializePaletteNames(names, PaletteChecksum(paletteBytes));
+}
+
+std::string SerializePaletteNames(const PaletteNames& names, std::uint64_t paletteChecksum)
+{
     std::string out;
     out.append(kHeader).append(kLineEnd);
-    out.append(kChecksum).append(hex16(PaletteChecksum(paletteBytes))).append(kLineEnd);
+    out.append(kChecksum).append(hex16(paletteChecksum)).append(kLineEnd);
     out.append(kSource).append(oneLine(names.source)).append(kLineEnd);
     for (const std::string& name : names.names)
         out.append(oneLine(name)).append(kLineEnd);

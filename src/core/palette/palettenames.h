@@ -34,14 +34,22 @@ struct PaletteNames
 // "c8.rgb" -> "c8.names"; a name without ".rgb" gets ".names" appended.
 std::string PaletteNamesFileName(std::string_view paletteFile);
 
-// The checksum the side file records: FNV-1a, 64 bits, of the palette file's bytes.
-std::uint64_t PaletteChecksum(std::string_view paletteBytes);
+// The checksum the side file records: FNV-1a, 64 bits, of the palette file's bytes. A file read
+// in pieces is summed by passing each piece the sum so far, starting from kPaletteChecksumStart.
+inline constexpr std::uint64_t kPaletteChecksumStart = 0xcbf29ce484222325ULL;
+std::uint64_t PaletteChecksum(std::string_view paletteBytes, std::uint64_t sum = kPaletteChecksumStart);
 
 // The names in `sideBytes`, when they are a side file in step with `paletteBytes`; else nullopt.
 std::optional<PaletteNames> ParsePaletteNames(std::string_view sideBytes, std::string_view paletteBytes);
 
+// The same for a palette file known by its checksum and its number of whole records.
+std::optional<PaletteNames> ParsePaletteNames(std::string_view sideBytes, std::uint64_t paletteChecksum,
+                                              std::size_t records);
+
 // The side file for `names` beside a palette file of `paletteBytes`. Line breaks and other control
 // characters in names and source become spaces; names.names must have one entry per record.
 std::string SerializePaletteNames(const PaletteNames& names, std::string_view paletteBytes);
+// The same beside a palette file known by its checksum.
+std::string SerializePaletteNames(const PaletteNames& names, std::uint64_t paletteChecksum);
 
 } // namespace prismara

@@ -32,7 +32,16 @@ public:
         return {file, std::move(message)};
     }
 
+    // A long rewrite stopped on request before it changed anything.
+    static StoreResult cancelled(const std::string& file)
+    {
+        StoreResult result(file, file + " was left as it was: the command was cancelled");
+        result.cancelled_ = true;
+        return result;
+    }
+
     bool ok() const { return message_.empty(); }
+    bool wasCancelled() const { return cancelled_; }
     explicit operator bool() const { return ok(); }
     // The file concerned; empty on success.
     const std::string& file() const { return file_; }
@@ -51,6 +60,7 @@ private:
 
     std::string file_;
     std::string message_;
+    bool cancelled_ = false;
 };
 
 } // namespace prismara
