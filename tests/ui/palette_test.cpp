@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QHelpEvent>
 #include <QListWidget>
+#include <QPushButton>
 
 using namespace prismara;
 
@@ -287,6 +288,47 @@ TEST_F(PaletteViewTest, CommandsRewriteThePaletteAndShowItAgainAtPageOne)
         write("colorchart.cci", bytes("colorchart.cci").replace("c8.rgb\r\nMine\r\n1\r\n", ""));
     }
     EXPECT_TRUE(platform.errorsShown.isEmpty());
+}
+
+// A palette of more than a mebibyte is changed on a thread of its own: the palette commands are
+// disabled until it ends, and a cancel leaves it as it was.
+TEST_F(PaletteViewTest, ALargePaletteChangesOnItsOwnThreadAndACancelLeavesItAsItWas)
+{
+    const QByteArray large = paletteOf(200'000); // colours repeat every 65536 records
+    const struct
+    {
+        const char* command;
+        bool cancel;
+        QByteArray after;
+    } cases[] = {
+        {"mnuCleanDup", false, large.left(65536 * 6)},
+        {"mnuDelCor", false, large.left(large.size() - 6)}, // cell 0 holds the newest record
+        {"mnuCleanAll", false, ""},
+        {"mnuCleanDup", true, large},
+    };
+    for (const auto& c : cases) {
+        const std::string where = std::string(c.command) + (c.cancel ? ", cancelled" : "");
+        addMine(large);
+        open();
+        choose(kMine);
+        clickCell(0);
+        platform.yesNoAnswers = {true};
+        action(c.command)->trigger();
+        EXPECT_TRUE(view().busy()) << where;
+        QList<QAction*> commands = window->menu("mnuAddto")->actions();
+        for (const char* name : {"mnuDelCor", "mnuCleanDup", "mnuCleanAll", "mnuDelChart", "mnuNew", "mnuImportPalette"})
+            commands << action(name);
+        for (const QAction* command : commands)
+            EXPECT_FALSE(command->isEnabled()) << where << ": " << command->objectName().toStdString();
+        if (c.cancel)
+            find<QPushButton>("cmdPaletteJobCancel")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!view().busy(), 30000);
+        EXPECT_TRUE(bytes("c8.rgb") == c.after) << where;
+        EXPECT_EQ(view().chartColorCount(), c.after.size() / 6) << where;
+        EXPECT_TRUE(enabled("mnuCleanDup") && enabled("mnuNew")) << where;
+        write("colorchart.cci", bytes("colorchart.cci").replace("c8.rgb\r\nMine\r\n1\r\n", ""));
+    }
+    EXPECT_TRUE(platform.errorsShown.isEmpty()) << platform.errorsShown.join('\n').toStdString();
 }
 
 TEST_F(PaletteViewTest, AFailedWriteShowsOneMessageAndLeavesTheFilesAsTheyWere)

@@ -10,6 +10,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <condition_variable>
+#include <mutex>
+#include <set>
 #include <utility>
 
 namespace prismara {
@@ -516,6 +519,28 @@ void TempFileWriter::discard()
     fd_ = -1;
     ::unlink(temp_.c_str());
     finished_ = true;
+}
+
+namespace {
+std::mutex g_lockMutex;
+std::condition_variable g_lockReleased;
+std::set<std::string> g_locked;
+} // namespace
+
+FileChangeLock::FileChangeLock(const fs::path& path) : key_(path.lexically_normal().string())
+{
+    std::unique_lock lock(g_lockMutex);
+    g_lockReleased.wait(lock, [this] { return g_locked.count(key_) == 0; });
+    g_locked.insert(key_);
+}
+
+FileChangeLock::~FileChangeLock()
+{
+    {
+        const std::lock_guard lock(g_lockMutex);
+        g_locked.erase(key_);
+    }
+    g_lockReleased.notify_all();
 }
 
 std::vector<std::string> SplitLines(std::string_view text)

@@ -177,6 +177,22 @@ private:
     bool finished_ = false;
 };
 
+// Changes of one data file, one thread at a time: while one thread holds the lock for a path,
+// another that asks for the same path waits until it is given back. A long rewrite that runs on
+// a thread of its own holds it, so that an append from elsewhere waits for the rewrite instead
+// of being lost under it.
+class FileChangeLock
+{
+public:
+    explicit FileChangeLock(const fs::path& path);
+    ~FileChangeLock();
+    FileChangeLock(const FileChangeLock&) = delete;
+    FileChangeLock& operator=(const FileChangeLock&) = delete;
+
+private:
+    std::string key_;
+};
+
 // Splits text into lines at CR LF, lone LF or lone CR; the last line counts only when it is
 // not empty.
 std::vector<std::string> SplitLines(std::string_view text);

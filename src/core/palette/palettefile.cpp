@@ -184,6 +184,7 @@ StoreResult PaletteFile::append(std::string_view hexText) const
         !std::all_of(hexText.begin() + 1, hexText.end(), isHexDigit))
         return StoreResult::refused(fileName_, std::string("\"").append(hexText).append("\" is not a colour"));
     const std::string_view record = hexText.substr(1);
+    const FileChangeLock lock(path());
     if (!FileExists(folder_ / namesFileName()))
         return appendRecord(record);
 
@@ -210,6 +211,7 @@ StoreResult PaletteFile::clear() const
 {
     if (!hasPlainName())
         return refusedName();
+    const FileChangeLock lock(path());
     const auto remove = [&] {
         const FileResult removed = RemoveFile(path());
         return removed ? StoreResult::success() : StoreResult::notDeleted(fileName_, removed.reason());
@@ -224,6 +226,7 @@ StoreResult PaletteFile::removeDuplicates(const RewriteProgress& progress) const
 {
     if (!hasPlainName())
         return refusedName();
+    const FileChangeLock lock(path());
     if (count() <= 1)
         return StoreResult::success();
     RecordSet seen;
@@ -237,6 +240,7 @@ StoreResult PaletteFile::removeRecord(std::int32_t s, const RewriteProgress& pro
 {
     if (!hasPlainName())
         return refusedName();
+    const FileChangeLock lock(path());
     PieceReader reader;
     if (const FileResult opened = reader.open(path()); !opened)
         return StoreResult::notRead(fileName_, opened.reason());
@@ -404,6 +408,7 @@ StoreResult PaletteFile::setNames(const PaletteNames& names) const
 {
     if (!hasPlainName())
         return refusedName();
+    const FileChangeLock lock(path());
     const std::string bytes = ReadFile(path()).value_or(std::string());
     if (names.names.size() != bytes.size() / kRecordSize)
         return StoreResult::refused(namesFileName(), std::string(fileName_)

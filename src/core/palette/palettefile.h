@@ -47,6 +47,10 @@ using RewriteProgress = std::function<bool(std::uint64_t done, std::uint64_t tot
 // Clear Duplicate Colors and Delete Selected Color read and write the palette in pieces, at any
 // size, with memory that does not grow with it.
 //
+// The changes (append, clear, the rewrites, setNames) hold the file's FileChangeLock
+// (core/files/fileio.h) while they run: a change asked for on another thread waits for the one
+// under way.
+//
 // Every change keeps the names side file (palettenames.h) in step: names in step are rewritten
 // for the palette's new records first (an appended colour has no name, removed colours take
 // their names along), a side file out of step is dropped, and clearing the palette drops it.

@@ -132,7 +132,27 @@ void PaletteTransfer::importPalette()
 
 void PaletteTransfer::importPaletteFiles(const QStringList& files)
 {
-    showImported(ImportPaletteFiles(hub_.platform().programFolderPath(), files));
+    std::uintmax_t bytes = 0;
+    for (const QString& file : files)
+        bytes += FileSize(ToPath(file));
+    // The files are imported one after another; a cancel keeps the palettes made so far.
+    auto made = std::make_shared<std::vector<PaletteImport>>();
+    const std::filesystem::path folder = hub_.platform().programFolderPath();
+    const bool started = view_.runChange(
+        kImportTitle, {}, bytes,
+        [folder, files, made](const RewriteProgress& progress) {
+            PaletteStore store(folder);
+            for (qsizetype k = 0; k < files.size(); ++k) {
+                if (progress && !progress(static_cast<std::uint64_t>(k), static_cast<std::uint64_t>(files.size())))
+                    return StoreResult::cancelled(ToStdString(files[k]));
+                made->push_back({files[k], ImportPaletteFile(store, ToPath(files[k]))});
+            }
+            return StoreResult::success();
+        },
+        [this, made](const StoreResult&) { showImported(*made); });
+    if (!started)
+        hub_.platform().showError(hub_.mainWindow(), kImportTitle,
+                                  QStringLiteral("A palette command is still running: import the files when it has ended."));
 }
 
 void PaletteTransfer::showImported(const std::vector<PaletteImport>& made)

@@ -1,6 +1,7 @@
 // paletteview.cpp - the palette view: selector, paging, cell clicks and the palette commands.
 #include "ui/palette/paletteview.h"
 
+#include "core/files/fileio.h"
 #include "widgets/colorhub.h"
 #include "widgets/menutable.h"
 #include "ui/palette/palettegrid.h"
@@ -15,6 +16,8 @@
 
 #include <algorithm>
 #include <array>
+#include <memory>
+#include <utility>
 
 namespace prismara {
 
@@ -67,6 +70,8 @@ PaletteView::PaletteView(ColorHub& hub, QWidget* parent)
         connect(first, &QAction::triggered, this, [this] { addThisColorTo(0); });
 
     transfer_ = new PaletteTransfer(hub_, *this);
+    job_ = new PaletteJob(this);
+    connect(job_, &PaletteJob::busyChanged, this, &PaletteView::jobBusy);
     new ColorDropTarget(
         grid_, hub_, [this](ColorValue color, QPoint) { appendDroppedColor(color); },
         [this](QPoint, const QObject* source) { return colorDropRefusal(source); });
@@ -79,6 +84,8 @@ QString PaletteView::colorDropRefusal(const QObject* source) const
     const QString name = selectedName();
     if (name.isEmpty())
         return QStringLiteral("No palette is on view to take the colour.");
+    if (busy())
+        return QStringLiteral("A palette command is still running: drop the colour when it has ended.");
     if (!CanEditChart(selectedKind()))
         return "\"" + name + "\" is a read-only palette: colours cannot be added to it.";
     // A colour dragged about the grid itself is one of the palette's own.
@@ -143,6 +150,9 @@ bool PaletteView::succeeded(const QString& title, const StoreResult& result)
 {
     if (result.ok())
         return true;
+    // A cancelled command has changed nothing and says nothing.
+    if (result.wasCancelled())
+        return false;
     hub_.platform().showError(hub_.mainWindow(), title, sentence(result.message()));
     return false;
 }
@@ -194,9 +204,10 @@ void PaletteView::chartSelected(int position)
 void PaletteView::applyKindRules(int position)
 {
     const ChartKind kind = store_.kindAt(position);
-    setActionEnabled("mnuCleanAll", CanEditChart(kind));
-    setActionEnabled("mnuCleanDup", CanEditChart(kind));
-    setActionEnabled("mnuDelChart", CanDeleteChart(kind));
+    const bool idle = !busy();
+    setActionEnabled("mnuCleanAll", idle && CanEditChart(kind));
+    setActionEnabled("mnuCleanDup", idle && CanEditChart(kind));
+    setActionEnabled("mnuDelChart", idle && CanDeleteChart(kind));
 }
 
 void PaletteView::ShowColorChart(const QString& fileName, int page)
@@ -240,7 +251,7 @@ void PaletteView::showNextPage()
 void PaletteView::cellReleased(int index, Qt::MouseButton button, const QPoint& globalPos)
 {
     selColorRec_ = PalettePage::recordAt(chartColorCount_, curPage_, index);
-    setActionEnabled("mnuDelCor", selColorRec_ >= 1 && CanEditChart(selectedKind()));
+    setActionEnabled("mnuDelCor", selColorRec_ >= 1 && CanEditChart(selectedKind()) && !busy());
     hub_.ClearSchemeSelection();
     grid_->showSelection(index);
     lastChartColor_ = grid_->cellColor(index);
@@ -267,6 +278,12 @@ void PaletteView::popUpEditMenu(const QPoint& globalPos)
 
 void PaletteView::recordRecent(ColorValue color)
 {
+    // The recent colours being rewritten take the colour when the rewrite has ended.
+    if (busy() && job_->file() == kRecentFile) {
+        if (PaletteStore::isRecentCandidate(color))
+            pendingRecent_.push_back(color);
+        return;
+    }
     const int recent = store_.recentPosition();
     if (recent >= 0 && selectorPosition() == recent) {
         // The recent colours are on view: a click on one of their cells is not recorded again.
@@ -306,7 +323,7 @@ void PaletteView::ShowAddTo()
     addToFiles_ = store_.addToFiles();
     const std::vector<std::string>& names = store_.addToNames();
     // Without any palette to add to, item 0 keeps its caption and does nothing.
-    first->setEnabled(!addToFiles_.empty());
+    enableAddTo();
     if (addToFiles_.empty())
         return;
     first->setText(caption(names.front()));
@@ -316,13 +333,14 @@ void PaletteView::ShowAddTo()
         const int number = static_cast<int>(j);
         connect(item, &QAction::triggered, this, [this, number] { addThisColorTo(number); });
         menu->addAction(item);
+        item->setEnabled(!busy());
         addToItems_.push_back(item);
     }
 }
 
 void PaletteView::addThisColorTo(int item)
 {
-    if (item < 0 || static_cast<std::size_t>(item) >= addToFiles_.size())
+    if (busy() || item < 0 || static_cast<std::size_t>(item) >= addToFiles_.size())
         return;
     const std::string file = addToFiles_[static_cast<std::size_t>(item)];
     if (!succeeded("Add This Color To", store_.palette(file).append(HtmlHex(hub_.swatchColor()))))
@@ -333,6 +351,8 @@ void PaletteView::addThisColorTo(int item)
 
 void PaletteView::newColorPalette()
 {
+    if (busy())
+        return;
     const QString name =
         hub_.platform()
             .inputText(hub_.mainWindow(), "Add a new color palette", "Please input a name of new color palette:")
@@ -348,51 +368,111 @@ void PaletteView::newColorPalette()
 void PaletteView::deleteSelectedColor()
 {
     const int position = selectorPosition();
-    if (!CanEditChart(selectedKind()) || selColorRec_ < 1)
+    if (busy() || !CanEditChart(selectedKind()) || selColorRec_ < 1)
         return;
     const PaletteFile palette = store_.palette(position);
-    if (!succeeded("Delete Selected Color", palette.removeRecord(selColorRec_)))
-        return;
-    ShowColorChart(ToQString(palette.fileName()), 1);
+    const std::int32_t record = selColorRec_;
+    runChange(
+        "Delete Selected Color", palette.fileName(), FileSize(palette.path()),
+        [palette, record](const RewriteProgress& progress) { return palette.removeRecord(record, progress); },
+        [this, palette](const StoreResult& result) {
+            if (succeeded("Delete Selected Color", result))
+                ShowColorChart(ToQString(palette.fileName()), 1);
+        });
 }
 
 void PaletteView::deleteCurrentPalette()
 {
     const int position = selectorPosition();
-    if (!CanDeleteChart(selectedKind()))
+    if (busy() || !CanDeleteChart(selectedKind()))
         return;
     const QString text = "Are you sure you want to delete \"" + selectedName() + "\" palette?";
     if (!hub_.platform().askYesNo(hub_.mainWindow(), text, "Delete current color palette"))
         return;
-    const int before = store_.chartCount();
-    const StoreResult removed = store_.deleteChart(position);
-    // When only the colour file stayed behind, the palette has still left the index.
-    if (!succeeded("Delete Current Palette", removed) && store_.chartCount() == before)
-        return;
-    ShowChartMenu();
+    // The job works on a copy of the store; `left` tells whether the palette left the index.
+    auto left = std::make_shared<bool>(false);
+    const PaletteFile palette = store_.palette(position);
+    runChange(
+        "Delete Current Palette", palette.fileName(), FileSize(palette.path()),
+        [store = store_, position, left](const RewriteProgress&) mutable {
+            const int before = store.chartCount();
+            const StoreResult removed = store.deleteChart(position);
+            *left = store.chartCount() != before;
+            return removed;
+        },
+        [this, left](const StoreResult& removed) {
+            // When only the colour file stayed behind, the palette has still left the index.
+            if (!succeeded("Delete Current Palette", removed) && !*left)
+                return;
+            ShowChartMenu();
+        });
 }
 
 void PaletteView::clearDuplicateColors()
 {
-    if (!CanEditChart(selectedKind()) || chartColorCount_ <= 1)
+    if (busy() || !CanEditChart(selectedKind()) || chartColorCount_ <= 1)
         return;
     const PaletteFile palette = store_.palette(selectorPosition());
-    if (!succeeded("Clear Duplicate Colors", palette.removeDuplicates()))
-        return;
-    ShowColorChart(ToQString(palette.fileName()), 1);
+    runChange(
+        "Clear Duplicate Colors", palette.fileName(), FileSize(palette.path()),
+        [palette](const RewriteProgress& progress) { return palette.removeDuplicates(progress); },
+        [this, palette](const StoreResult& result) {
+            if (succeeded("Clear Duplicate Colors", result))
+                ShowColorChart(ToQString(palette.fileName()), 1);
+        });
 }
 
 void PaletteView::clearAllColors()
 {
-    if (!CanEditChart(selectedKind()))
+    if (busy() || !CanEditChart(selectedKind()))
         return;
     const QString text = "Are you sure you want to delete all colors in \"" + selectedName() + "\" palette?";
     if (!hub_.platform().askYesNo(hub_.mainWindow(), text, "Clean all colors"))
         return;
     const PaletteFile palette = store_.palette(selectorPosition());
-    if (!succeeded("Clear All Colors", palette.clear()))
+    runChange(
+        "Clear All Colors", palette.fileName(), FileSize(palette.path()),
+        [palette](const RewriteProgress&) { return palette.clear(); },
+        [this, palette](const StoreResult& result) {
+            if (succeeded("Clear All Colors", result))
+                ShowColorChart(ToQString(palette.fileName()), 1);
+        });
+}
+
+bool PaletteView::busy() const { return job_->busy(); }
+
+bool PaletteView::runChange(const QString& title, const std::string& file, std::uintmax_t bytes, const PaletteWork& work,
+                            const std::function<void(const StoreResult&)>& done)
+{
+    if (busy())
+        return false;
+    if (bytes < PaletteJob::kThreadBytes) {
+        done(work({}));
+        return true;
+    }
+    return job_->start(title, file, work, done);
+}
+
+void PaletteView::jobBusy(bool busy)
+{
+    for (const char* name : {"mnuNew", "mnuImportPalette"})
+        setActionEnabled(name, !busy);
+    if (busy)
+        setActionEnabled("mnuDelCor", false);
+    applyKindRules(selectorPosition());
+    enableAddTo();
+    if (busy)
         return;
-    ShowColorChart(ToQString(palette.fileName()), 1);
+    for (const ColorValue color : std::exchange(pendingRecent_, {}))
+        recordRecent(color);
+}
+
+void PaletteView::enableAddTo()
+{
+    if (QAction* first = hub_.action("mnuAddChart0"))
+        first->setEnabled(!addToFiles_.empty() && !busy());
+    for (QAction* item : addToItems_)
+        item->setEnabled(!busy());
 }
 
 } // namespace prismara

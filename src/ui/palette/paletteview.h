@@ -3,9 +3,12 @@
 
 #include "core/colour/colorvalue.h"
 #include "core/palette/palettestore.h"
+#include "ui/palette/palettejob.h"
 
 #include <QWidget>
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,6 +19,7 @@ namespace prismara {
 
 class ColorHub;
 class PaletteGrid;
+class PaletteJob;
 class PaletteTransfer;
 
 class PaletteView : public QWidget
@@ -30,6 +34,17 @@ public:
     PaletteGrid* grid() const { return grid_; }
     // Import, export and Copy Palette As.
     PaletteTransfer* transfer() const { return transfer_; }
+    // The palette command running on a thread of its own, if any.
+    PaletteJob* job() const { return job_; }
+    bool busy() const;
+    // Runs a command that changes palette files: at once when the files are smaller than
+    // PaletteJob::kThreadBytes (`bytes`), else as a PaletteJob, with the palette commands
+    // disabled until it ends. `file` is the palette file it changes (empty: the index and new
+    // files). `done` gets the result, also when the work is cancelled (StoreResult::wasCancelled,
+    // which succeeded() takes silently).
+    // False when another job is still running (then nothing is done).
+    bool runChange(const QString& title, const std::string& file, std::uintmax_t bytes, const PaletteWork& work,
+                   const std::function<void(const StoreResult&)>& done);
     // Imports palette files as new palettes and shows the last one made.
     void importPaletteFiles(const QStringList& files);
 
@@ -97,12 +112,17 @@ private:
     // Shows a failed operation's message; true when the operation succeeded.
     bool succeeded(const QString& title, const StoreResult& result);
     void reportIndexProblems(const StoreResult& read);
+    // Enables the palette commands as the palette on view allows, or disables them while a job runs.
+    void jobBusy(bool busy);
+    void enableAddTo();
 
     ColorHub& hub_;
     PaletteStore store_;
     QComboBox* cmbChart_;
     PaletteGrid* grid_;
     PaletteTransfer* transfer_;
+    PaletteJob* job_;
+    std::vector<ColorValue> pendingRecent_; // recorded while a job changes the recent colours
     std::vector<std::string> addToFiles_;
     std::vector<QAction*> addToItems_; // items 1.. of "Add This Color To"; item 0 is the window's
     std::string shownFile_;
