@@ -1,21 +1,28 @@
 // ui_picker.cpp - how quickly the screen picker is on screen, from the command to both picker
 // windows shown and painted (the deliberate 100 ms wait that lets the main window leave the
-// screen included), and what one pointer move over the frozen picture costs. On the xcb platform
+// screen included), and what one pointer move over the frozen picture costs (the colour square and
+// the loupe moved, the loupe repainted), beside a floor of bare Qt doing the same window work: a
+// picture painted where two plain overlays of the same sizes leave, the overlays filled where they
+// arrive. On the xcb platform
 // (bench/picker.sh runs it under a private 1920 x 1080 Xvfb) the screen is really captured; on
 // the offscreen platform a picture of the screen's size stands in.
+#include "core/palette/pickerrules.h"
+#include "platform/screencapture.h"
 #include "shell/frmshowcolor.h"
+#include "shell/palettetools.h"
+#include "support/fakeplatform.h"
 #include "ui/picker/frmgetcolor.h"
 #include "ui/picker/frmpick.h"
-#include "shell/palettetools.h"
+#include "ui/picker/pickerloupe.h"
 #include "ui/picker/screenpicker.h"
-#include "platform/screencapture.h"
-#include "support/fakeplatform.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QScreen>
 #include <QThread>
 #include <QWindow>
@@ -150,9 +157,73 @@ void BM_PickerPointerMove(benchmark::State& state)
         // The square's old and new places are repainted.
         QApplication::processEvents();
     }
+    if (!picture->loupe()->isVisible())
+        fail("the loupe was not shown");
+    state.SetLabel("square and loupe");
     w.stop();
 }
 BENCHMARK(BM_PickerPointerMove)->Unit(benchmark::kMicrosecond);
+
+// The floor: a full-screen window that paints a frozen picture from a pixmap, and two opaque
+// children of the square's and the loupe's sizes moved with the pointer and filled.
+class BarePicture : public QWidget
+{
+public:
+    explicit BarePicture(const QPixmap& picture) : picture_(picture)
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setMouseTracking(true);
+        for (QWidget*& overlay : overlays_) {
+            overlay = new QWidget(this);
+            overlay->setAutoFillBackground(true);
+        }
+        const int loupe = kLoupeSpan * kLoupeZoomDefault;
+        overlays_[0]->resize(kShowSquareSize, kShowSquareSize);
+        overlays_[1]->resize(loupe, loupe + fontMetrics().height() + 8);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QPainter p(this);
+        p.drawPixmap(event->rect(), picture_, event->rect());
+    }
+    void mouseMoveEvent(QMouseEvent* event) override
+    {
+        const QPoint at = event->position().toPoint();
+        overlays_[0]->move(at + QPoint(15, -115));
+        overlays_[1]->move(at + QPoint(16, 16));
+        QPalette pal = overlays_[1]->palette();
+        pal.setColor(QPalette::Window, QColor::fromRgb(static_cast<QRgb>(at.x() * 7919 + at.y())));
+        overlays_[1]->setPalette(pal);
+    }
+
+private:
+    QPixmap picture_;
+    QWidget* overlays_[2] = {};
+};
+
+void BM_PickerPointerMoveFloor(benchmark::State& state)
+{
+    QScreen* screen = QGuiApplication::primaryScreen();
+    BarePicture bare(screen->grabWindow(0));
+    bare.setWindowFlag(Qt::FramelessWindowHint);
+    bare.setGeometry(screen->geometry());
+    bare.show();
+    if (!waitExposed(&bare))
+        fail("the bare window did not come on screen");
+    int step = 0;
+    for (auto _ : state) {
+        const QPointF at(200 + (step % 800), 300 + (step % 400));
+        ++step;
+        QMouseEvent move(QEvent::MouseMove, at, bare.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(&bare, &move);
+        QApplication::processEvents();
+    }
+    state.SetLabel("floor: bare Qt, two plain overlays");
+}
+BENCHMARK(BM_PickerPointerMoveFloor)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace prismara

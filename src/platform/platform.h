@@ -10,6 +10,7 @@
 #include "platform/qtconvert.h"
 
 #include <QImage>
+#include <QPointF>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -82,6 +83,8 @@ public:
     // Clipboard: clear, and set plain text (clear first, then exactly `text`).
     virtual void clearClipboard() = 0;
     virtual void setClipboardText(const QString& text) = 0;
+    // The image on the clipboard; a null image when it holds none.
+    virtual QImage clipboardImage() = 0;
 
     // Modal Yes/No question with a question icon; true for Yes.
     virtual bool askYesNo(QWidget* parent, const QString& text, const QString& title) = 0;
@@ -119,6 +122,10 @@ public:
 
     // Captures the whole virtual screen at device pixels.
     virtual ScreenCapture captureScreen(QWidget* parent) = 0;
+
+    // Puts the pointer at `position` (logical pixels of `window`, fractions reaching single device
+    // pixels where the desktop lets programs move the pointer; elsewhere nothing happens).
+    virtual void movePointer(QWidget* window, QPointF position) = 0;
 
     // Sleeps for `milliseconds` and lets pending window events run.
     virtual void sleepAndProcessEvents(int milliseconds) = 0;

@@ -23,6 +23,14 @@
 #include <QUrl>
 #include <QWidget>
 
+#include <QCursor>
+
+#if QT_CONFIG(xcb)
+#include <xcb/xcb.h>
+#endif
+
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <utility>
 #include <algorithm>
@@ -301,6 +309,12 @@ ColorValue QtPlatform::chooseColor(QWidget* parent, ColorValue initial)
     return MakeColor(chosen.red(), chosen.green(), chosen.blue());
 }
 
+QImage QtPlatform::clipboardImage()
+{
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    return clipboard ? clipboard->image() : QImage();
+}
+
 std::optional<QString> QtPlatform::saveFileName(QWidget* parent, const QString& proposedName,
                                                 const QString& filter, const QString& defaultSuffix)
 {
@@ -369,6 +383,25 @@ void QtPlatform::shellOpen(const QString& target)
 }
 
 ScreenCapture QtPlatform::captureScreen(QWidget* parent) { return CaptureVirtualScreen(parent); }
+
+void QtPlatform::movePointer(QWidget* window, QPointF position)
+{
+#if QT_CONFIG(xcb)
+    // QCursor::setPos takes whole logical pixels, which on a scaled screen skips device pixels; the
+    // X server places the pointer at any device pixel of the window.
+    if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
+        const qreal ratio = window->devicePixelRatioF();
+        xcb_connection_t* connection = x11->connection();
+        xcb_warp_pointer(
+            connection, XCB_NONE, static_cast<xcb_window_t>(window->window()->winId()), 0, 0, 0, 0,
+            static_cast<std::int16_t>(std::floor(window->mapTo(window->window(), position).x() * ratio)),
+            static_cast<std::int16_t>(std::floor(window->mapTo(window->window(), position).y() * ratio)));
+        xcb_flush(connection);
+        return;
+    }
+#endif
+    QCursor::setPos(window->mapToGlobal(position).toPoint());
+}
 
 void QtPlatform::sleepAndProcessEvents(int milliseconds)
 {

@@ -33,6 +33,7 @@ public:
     void releaseRepaint(QWidget* window) override;
     void clearClipboard() override;
     void setClipboardText(const QString& text) override;
+    QImage clipboardImage() override;
     bool askYesNo(QWidget* parent, const QString& text, const QString& title) override;
     void showError(QWidget* parent, const QString& title, const QString& text) override;
     QString inputText(QWidget* parent, const QString& title, const QString& prompt) override;
@@ -45,6 +46,7 @@ public:
     void showInformation(QWidget* parent, const QString& title, const QString& text) override;
     void shellOpen(const QString& target) override;
     ScreenCapture captureScreen(QWidget* parent) override;
+    void movePointer(QWidget* window, QPointF position) override;
     void sleepAndProcessEvents(int milliseconds) override;
 
     // The first extension a file-dialog filter names, without its dot: "gpl" for

@@ -39,6 +39,8 @@ inline constexpr MenuEntry kMenuBar[] = {
     {"mnuNew", "&New Color Palette...", "mnufile", MenuKind::Item},
     {"mnuImportPalette", "&Import Palette...", "mnufile", MenuKind::Item},
     {"mnuExportPalette", "&Export Palette...", "mnufile", MenuKind::Item},
+    {"mnuPickImage", "&Pick From Image…", "mnufile", MenuKind::Item},
+    {"mnuPickClipboard", "Pick From &Clipboard Image", "mnufile", MenuKind::Item},
     {"filesep1", "-", "mnufile", MenuKind::Separator},
     {"mnuExit", "E&xit", "mnufile", MenuKind::Item},
 

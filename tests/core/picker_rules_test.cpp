@@ -51,3 +51,42 @@ TEST(PickerRules, SaveToOffersEveryWritablePaletteInIndexOrder)
     EXPECT_EQ(SelectorPositionOf(store, "c8.rgb"), 5);
     EXPECT_EQ(SelectorPositionOf(store, "c99.rgb"), -1);
 }
+
+TEST(PickerRules, TheLoupeFlipsAtEdgesAndCornersAndNeverCoversThePointerOrTheSquare)
+{
+    const PixelRect screen{0, 0, 1920, 1080};
+    const struct
+    {
+        const char* name;
+        int x, y;
+        PixelRect bounds;
+        int left, top;
+    } cases[] = {
+        {"middle: below right", 500, 500, screen, 516, 516},
+        {"right edge: flips left", 1850, 500, screen, 1684, 516},
+        {"bottom edge: above, and left of the square above right", 500, 1000, screen, 334, 814},
+        {"top left corner: below the square", 10, 50, screen, 26, 171},
+        {"bottom right corner: above the square", 1900, 1060, screen, 1734, 759},
+        {"a second screen's edge", 2500, 500, {1920, 0, 700, 1080}, 2334, 516},
+        {"a screen too low for either side: kept inside", 100, 75, {0, 0, 400, 150}, 116, 0},
+    };
+    for (const auto& c : cases) {
+        const SquarePosition sq = ShowSquarePosition(c.x, c.y, 1920);
+        const PixelRect square{sq.left, sq.top, kShowSquareSize, kShowSquareSize};
+        const PixelRect at = LoupePosition(c.x, c.y, 150, 170, 16, c.bounds, square);
+        EXPECT_EQ(std::pair(at.left, at.top), std::pair(c.left, c.top)) << c.name;
+        const bool clear = at.left >= c.x + 16 || at.left + at.width <= c.x - 16 || at.top >= c.y + 16 ||
+                           at.top + at.height <= c.y - 16;
+        EXPECT_TRUE(clear) << c.name << ": the sampled pixel stays visible";
+    }
+}
+
+TEST(PickerRules, LoupeZoomAndSampleSizeStayWithinTheirChoices)
+{
+    const std::pair<int, int> zooms[] = {{1, 12}, {-3, 4}, {-100, 4}, {8, 24}, {2147483647, 24}};
+    for (const auto& [notches, zoom] : zooms)
+        EXPECT_EQ(LoupeZoomAfter(kLoupeZoomDefault, notches), zoom) << notches << " notches";
+    const std::pair<int, int> sizes[] = {{1, 1}, {3, 3}, {9, 9}, {0, 1}, {4, 1}, {7, 1}, {-3, 1}};
+    for (const auto& [stored, size] : sizes)
+        EXPECT_EQ(ValidSampleSize(stored), size) << stored;
+}

@@ -119,6 +119,16 @@ ColorValue FakePlatform::chooseColor(QWidget*, ColorValue initial)
     return takeFront(colorAnswers, std::optional<ColorValue>()).value_or(initial);
 }
 
+QImage FakePlatform::clipboardImage()
+{
+    return clipboardPicture;
+}
+
+void FakePlatform::movePointer(QWidget*, QPointF position)
+{
+    pointerMoves.append(position);
+}
+
 std::optional<QString> FakePlatform::saveFileName(QWidget*, const QString& proposedName, const QString&, const QString&)
 {
     saveDialogsShown.append(proposedName);

@@ -34,6 +34,7 @@ public:
     void releaseRepaint(QWidget* window) override;
     void clearClipboard() override;
     void setClipboardText(const QString& text) override;
+    QImage clipboardImage() override;
     bool askYesNo(QWidget* parent, const QString& text, const QString& title) override;
     void showError(QWidget* parent, const QString& title, const QString& text) override;
     QString inputText(QWidget* parent, const QString& title, const QString& prompt) override;
@@ -46,6 +47,7 @@ public:
     void showInformation(QWidget* parent, const QString& title, const QString& text) override;
     void shellOpen(const QString& target) override;
     ScreenCapture captureScreen(QWidget* parent) override;
+    void movePointer(QWidget* window, QPointF position) override;
     void sleepAndProcessEvents(int milliseconds) override;
 
     static QString settingKey(const QString& app, const QString& section, const QString& key);
@@ -66,6 +68,8 @@ public:
     std::deque<std::optional<ColorValue>> colorAnswers;  // nullopt = Cancel
     std::deque<std::optional<QString>> saveAnswers;      // nullopt = Cancel
     QStringList saveDialogsShown;              // proposed names
+    QImage clipboardPicture;                        // what clipboardImage() returns
+    QList<QPointF> pointerMoves;                    // movePointer positions, in the window's pixels
     QStringList opened;                        // shellOpen targets
     QList<QWidget*> topMost;
     int suspendDepth = 0;

@@ -7,6 +7,7 @@
 #include "ui/palette/paletteview.h"
 #include "ui/picker/frmgetcolor.h"
 #include "ui/picker/frmpick.h"
+#include "ui/picker/pickerloupe.h"
 #include "ui/picker/screenpicker.h"
 #include "widgets/colorswatch.h"
 
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -34,6 +36,17 @@ ScreenCapture patternCapture(int width = 1920, int height = 1080)
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
             capture.image.setPixel(x, y, patternRgb(x, y));
+    capture.geometry = QRect(0, 0, width, height);
+    return capture;
+}
+// Black and white squares of one pixel, white where x + y is even.
+ScreenCapture checkerCapture(int width = 1920, int height = 1080)
+{
+    ScreenCapture capture;
+    capture.image = QImage(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            capture.image.setPixel(x, y, (x + y) % 2 ? 0xFF000000u : 0xFFFFFFFFu);
     capture.geometry = QRect(0, 0, width, height);
     return capture;
 }
@@ -76,6 +89,17 @@ public:
     {
         QMouseEvent move(QEvent::MouseMove, at, getColor()->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(getColor(), &move);
+    }
+    void key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) const
+    {
+        QTest::keyClick(getColor(), key, mods);
+    }
+    void wheel(int eighths, Qt::KeyboardModifiers mods = Qt::NoModifier) const
+    {
+        const QPointF at(400, 300);
+        QWheelEvent event(at, getColor()->mapToGlobal(at), {}, QPoint(0, eighths), Qt::NoButton, mods,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(getColor(), &event);
     }
     void clickAt(QPoint at, Qt::MouseButton button = Qt::LeftButton) const
     {
@@ -301,4 +325,153 @@ TEST(PickerOnScreen, PicksFromAnotherWindowOnTheScreen)
     QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, QPoint(140, 140));
     settle();
     EXPECT_EQ(w.bytes("c1.rgb"), before + "3366CC");
+}
+
+TEST_F(Picker, TheLoupeFollowsThePointerZoomsWithTheWheelAndLetsClicksThrough)
+{
+    open();
+    start();
+    PickerLoupe* loupe = getColor()->loupe();
+    EXPECT_FALSE(loupe->isVisible()) << "the loupe waits for the first move";
+    EXPECT_TRUE(loupe->testAttribute(Qt::WA_TransparentForMouseEvents));
+    for (const QPoint p : {QPoint(700, 500), QPoint(1910, 1075), QPoint(3, 3)}) {
+        moveTo(p);
+        EXPECT_TRUE(loupe->isVisible());
+        EXPECT_EQ(loupe->centre(), p);
+        EXPECT_EQ(loupe->hexText().toStdString(), HtmlHex(patternColor(p.x(), p.y())));
+        EXPECT_FALSE(loupe->geometry().adjusted(-8, -8, 8, 8).contains(p))
+            << "the sampled pixel stays in sight";
+        EXPECT_TRUE(getColor()->rect().contains(loupe->geometry())) << p.x() << "," << p.y();
+        EXPECT_FALSE(loupe->geometry().intersects(getColor()->shpshow()->geometry()));
+    }
+    const std::pair<int, int> zooms[] = {{120, 12}, {60, 12}, {60, 14}, {-120 * 20, 4}, {120 * 20, 24}};
+    for (const auto& [eighths, zoom] : zooms) {
+        const int side = loupe->width();
+        wheel(eighths);
+        EXPECT_EQ(loupe->zoom(), zoom) << eighths;
+        EXPECT_TRUE(loupe->width() != side || eighths == 60 || zoom == 4 || zoom == 24)
+            << "resized with the zoom";
+    }
+    EXPECT_EQ(loupe->width(), kLoupeSpan * 24) << "device pixels per picture pixel";
+}
+
+TEST_F(Picker, ArrowKeysMoveOneDevicePixelAndEnterOrSpaceTakesTheColour)
+{
+    platform.capture->image.setDevicePixelRatio(2.0);
+    platform.capture->geometry = QRect(0, 0, 960, 540);
+    open();
+    QByteArray expected = bytes("c1.rgb");
+    start();
+    inPick<QCheckBox>("Check1")->setChecked(true);
+    moveTo(QPointF(300.5, 200.5));
+    const struct
+    {
+        Qt::Key key;
+        Qt::KeyboardModifiers mods;
+        QPoint pixel;
+    } steps[] = {{Qt::Key_Right, Qt::NoModifier, {602, 401}},
+                 {Qt::Key_Down, Qt::NoModifier, {602, 402}},
+                 {Qt::Key_Left, Qt::ShiftModifier, {592, 402}},
+                 {Qt::Key_Up, Qt::ShiftModifier, {592, 392}}};
+    for (const auto& s : steps) {
+        key(s.key, s.mods);
+        EXPECT_EQ(getColor()->sampledPixel(), s.pixel) << s.key;
+        EXPECT_EQ(getColor()->pickedColor(), patternColor(s.pixel.x(), s.pixel.y())) << s.key;
+        EXPECT_EQ(platform.pointerMoves.last(), QPointF(s.pixel) / 2 + QPointF(0.25, 0.25))
+            << "the pointer follows";
+        EXPECT_EQ(getColor()->loupe()->centre(), s.pixel);
+    }
+    key(Qt::Key_Return);
+    key(Qt::Key_Space);
+    expected += record(patternColor(592, 392)) + record(patternColor(592, 392));
+    EXPECT_EQ(bytes("c1.rgb"), expected);
+    for (int i = 0; i < 80; ++i)
+        key(Qt::Key_Up, Qt::ShiftModifier);
+    EXPECT_EQ(getColor()->sampledPixel(), QPoint(592, 0)) << "kept on the picture";
+}
+
+TEST_F(Picker, SampledSquaresAndDraggedRectanglesAverageInLinearLight)
+{
+    platform.capture = checkerCapture();
+    open();
+    start();
+    EXPECT_EQ(inPick<QComboBox>("cmbSampleSize")->currentIndex(), 0) << "one pixel unless chosen";
+    moveTo(QPoint(100, 100)); // white, black around it
+    const struct
+    {
+        Qt::Key key;
+        int size;
+        ColorValue taken;
+    } sizes[] = {{Qt::Key_2, 3, MakeColor(197, 197, 197)},
+                 {Qt::Key_3, 5, MakeColor(191, 191, 191)},
+                 {Qt::Key_4, 9, MakeColor(189, 189, 189)},
+                 {Qt::Key_1, 1, kWhite}};
+    for (const auto& s : sizes) {
+        key(s.key);
+        EXPECT_EQ(getColor()->pickedColor(), s.taken) << s.size;
+        EXPECT_EQ(pick()->sampleSize(), s.size) << "the tool window's control follows the key";
+        EXPECT_EQ(getColor()->loupe()->hexText().toStdString(), HtmlHex(s.taken));
+    }
+    inPick<QComboBox>("cmbSampleSize")->setCurrentIndex(1);
+    EXPECT_EQ(getColor()->sampleSize(), 3);
+    EXPECT_EQ(platform.settings.value(
+                  test::FakePlatform::settingKey("quorvel software", "Prismara 4.6", "picksamplesize")),
+              "3");
+    // A rectangle of 4 x 2 pixels, half of them white, dragged from its corner.
+    QTest::mousePress(getColor(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    QMouseEvent drag(QEvent::MouseMove, QPointF(13, 11), getColor()->mapToGlobal(QPointF(13, 11)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(getColor(), &drag);
+    EXPECT_EQ(getColor()->sampledArea(), (PixelRect{10, 10, 4, 2}));
+    const QByteArray before = bytes("c1.rgb");
+    QTest::mouseRelease(getColor(), Qt::LeftButton, Qt::NoModifier, QPoint(13, 11));
+    settle();
+    EXPECT_EQ(bytes("c1.rgb"), before + "BCBCBC");
+    start();
+    EXPECT_EQ(pick()->sampleSize(), 3) << "remembered";
+}
+
+TEST_F(Picker, PicksFromAnImageFileOrTheClipboardInTheSameWindow)
+{
+    open();
+    const QString file = platform.folder() + "/big.png";
+    ASSERT_TRUE(patternCapture(3000, 400).image.save(file));
+    QFile(platform.folder() + "/junk.png").open(QIODevice::WriteOnly);
+    platform.openAnswers = {{}, {platform.folder() + "/junk.png"}, {file}};
+    action("mnuPickImage")->trigger();
+    EXPECT_EQ(picker(), nullptr) << "cancelled";
+    action("mnuPickImage")->trigger();
+    ASSERT_EQ(platform.errorsShown.size(), 1);
+    EXPECT_TRUE(platform.errorsShown.takeFirst().contains("junk.png"));
+    EXPECT_TRUE(window->isVisible());
+    action("mnuPickImage")->trigger();
+    ASSERT_NE(getColor(), nullptr);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(getColor()->findChild<QScrollBar*>()->isVisible()) << "wider than the screen: scrolled";
+    moveTo(QPoint(50, 60));
+    EXPECT_EQ(getColor()->pickedColor(), patternColor(50, 60));
+    wheel(120, Qt::ControlModifier);
+    EXPECT_EQ(getColor()->viewZoom(), 2);
+    // 2 device pixels a picture pixel; the 400 pixels high picture now fills the screen's height.
+    for (const QPointF at : {QPointF(400.5, 300.5), QPointF(401.5, 301.5)})
+        EXPECT_EQ(getColor()->pixelAt(at), patternColor(400, 150)) << "zoomed about the pointer";
+    for (int i = 0; i < 300; ++i)
+        key(Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(getColor()->sampledPixel(), QPoint(2999, 60));
+    EXPECT_EQ(getColor()->pixelAt(platform.pointerMoves.last()), patternColor(2999, 60))
+        << "scrolled into view";
+    key(Qt::Key_Return);
+    settle();
+    EXPECT_TRUE(bytes("c1.rgb").endsWith(record(patternColor(2999, 60))));
+
+    platform.clipboardPicture = QImage();
+    action("mnuPickClipboard")->trigger();
+    ASSERT_EQ(platform.errorsShown.size(), 1);
+    platform.clipboardPicture = checkerCapture(20, 20).image;
+    action("mnuPickClipboard")->trigger();
+    ASSERT_NE(getColor(), nullptr);
+    moveTo(QPoint(5, 5));
+    key(Qt::Key_2);
+    clickAt(QPoint(5, 5));
+    EXPECT_EQ(txtHex(), "#C5C5C5");
 }

@@ -10,7 +10,15 @@
 
 namespace prismara {
 
-enum class Setting { WebColorScheme, ColorSquare, ColorWheelType, AutoStop, PositionX, PositionY };
+enum class Setting {
+    WebColorScheme,
+    ColorSquare,
+    ColorWheelType,
+    AutoStop,
+    PositionX,
+    PositionY,
+    PickSampleSize
+};
 
 // Which store a setting lives in: the vendor's ("quorvel software.ini") or the one named after
 // the program's file ("prismara.ini").
@@ -37,12 +45,17 @@ inline constexpr std::string_view kSettingsApplication = "quorvel software";
 inline constexpr std::string_view kSettingsSection = "Prismara 4.6";
 
 inline constexpr SettingDef kSettings[] = {
-    {Setting::WebColorScheme, SettingStore::Vendor, kSettingsSection, "webcolorscheme", SettingKind::Switch, 0},
+    {Setting::WebColorScheme, SettingStore::Vendor, kSettingsSection, "webcolorscheme", SettingKind::Switch,
+     0},
     {Setting::ColorSquare, SettingStore::Vendor, kSettingsSection, "colorsquare", SettingKind::Switch, 0},
-    {Setting::ColorWheelType, SettingStore::Vendor, kSettingsSection, "colorwheeltype", SettingKind::Number, 0},
+    {Setting::ColorWheelType, SettingStore::Vendor, kSettingsSection, "colorwheeltype", SettingKind::Number,
+     0},
     {Setting::AutoStop, SettingStore::Vendor, kSettingsSection, "autostop", SettingKind::CheckBox, 0},
     {Setting::PositionX, SettingStore::ProgramName, "Position", "X", SettingKind::Number, std::nullopt},
     {Setting::PositionY, SettingStore::ProgramName, "Position", "Y", SettingKind::Number, std::nullopt},
+    // The picker's sampled square: 1, 3, 5 or 9 pixels a side.
+    {Setting::PickSampleSize, SettingStore::Vendor, kSettingsSection, "picksamplesize", SettingKind::Number,
+     1},
 };
 
 const SettingDef& SettingDefOf(Setting id);

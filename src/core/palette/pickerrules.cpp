@@ -3,6 +3,8 @@
 
 #include "core/palette/chartkind.h"
 
+#include <algorithm>
+
 namespace prismara {
 
 SquarePosition ShowSquarePosition(int x, int y, int primaryWidth)
@@ -16,6 +18,50 @@ SquarePosition ShowSquarePosition(int x, int y, int primaryWidth)
     if (at.left >= primaryWidth - kShowSquareSize)
         at.left -= 120;
     return at;
+}
+
+int LoupeZoomAfter(int zoom, int notches)
+{
+    const long long next = static_cast<long long>(zoom) + static_cast<long long>(notches) * kLoupeZoomStep;
+    return static_cast<int>(std::clamp<long long>(next, kLoupeZoomMin, kLoupeZoomMax));
+}
+
+int ValidSampleSize(int stored)
+{
+    return std::find(std::begin(kSampleSizes), std::end(kSampleSizes), stored) != std::end(kSampleSizes)
+               ? stored
+               : 1;
+}
+
+PixelRect LoupePosition(int x, int y, int width, int height, int gap, PixelRect bounds, PixelRect square)
+{
+    const int right = bounds.left + bounds.width;
+    const int bottom = bounds.top + bounds.height;
+    const auto fitsAcross = [&](int left) { return left >= bounds.left && left + width <= right; };
+    const auto fitsDown = [&](int top) { return top >= bounds.top && top + height <= bottom; };
+    const auto onSquare = [&](int left, int top) {
+        return left < square.left + square.width && square.left < left + width &&
+               top < square.top + square.height && square.top < top + height;
+    };
+    // The sides of the pointer, in order of preference; the last two rows clear the square.
+    const int lefts[] = {x + gap, x - gap - width};
+    const int tops[] = {y + gap, y - gap - height, square.top + square.height + gap,
+                        square.top - gap - height};
+    for (const bool avoidSquare : {true, false})
+        for (const int top : tops)
+            for (const int left : lefts)
+                if (fitsAcross(left) && fitsDown(top) &&
+                    (avoidSquare ? !onSquare(left, top) : top == tops[0] || top == tops[1]))
+                    return {left, top, width, height};
+    // Too little room for a corner: one side along the axis where it fits, kept inside along the other.
+    const auto keepIn = [](int at, int low, int high) { return std::max(low, std::min(at, high)); };
+    for (const int left : lefts)
+        if (fitsAcross(left))
+            return {left, keepIn(y + gap, bounds.top, bottom - height), width, height};
+    for (const int top : {tops[0], tops[1]})
+        if (fitsDown(top))
+            return {keepIn(x + gap, bounds.left, right - width), top, width, height};
+    return {lefts[0], tops[0], width, height};
 }
 
 std::vector<SaveTarget> SaveTargets(const PaletteStore& store)

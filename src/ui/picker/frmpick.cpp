@@ -44,6 +44,17 @@ FrmPick::FrmPick(Platform& platform, int pickStartChart, QWidget* parent)
     txtRgb_ = new QLineEdit(this);
     txtRgb_->setObjectName("txtRgb");
     txtRgb_->setReadOnly(true);
+    auto* sampleCaption = new QLabel("&Average:", this);
+    sampleCaption->setObjectName("lblSampleSize");
+    cmbSampleSize_ = new QComboBox(this);
+    cmbSampleSize_->setObjectName("cmbSampleSize");
+    for (const int size : kSampleSizes)
+        cmbSampleSize_->addItem(
+            size == 1
+                ? QStringLiteral("1 pixel (key 1)")
+                : QStringLiteral("%1 \u00D7 %1 pixels (key %2)").arg(size).arg(cmbSampleSize_->count() + 1),
+            size);
+    sampleCaption->setBuddy(cmbSampleSize_);
     check1_ = new QCheckBox("Pick colors continuously", this);
     check1_->setObjectName("Check1");
     cmdStop_ = new QPushButton("&Stop", this);
@@ -56,14 +67,22 @@ FrmPick::FrmPick(Platform& platform, int pickStartChart, QWidget* parent)
     layout->addWidget(lblcor_, 1, 0, 2, 1);
     layout->addWidget(txtHex_, 1, 1, 1, 2);
     layout->addWidget(txtRgb_, 2, 1, 1, 2);
-    layout->addWidget(check1_, 3, 0, 1, 3);
-    layout->addWidget(cmdStop_, 4, 2);
+    layout->addWidget(sampleCaption, 3, 0);
+    layout->addWidget(cmbSampleSize_, 3, 1, 1, 2);
+    layout->addWidget(check1_, 4, 0, 1, 3);
+    layout->addWidget(cmdStop_, 5, 2);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // Opening, in order: topmost, the palettes, the setting.
     platform_.setTopMost(this, true);
     ShowSaveChart(platform_.programFolderPath(), pickStartChart);
     readAutoStop();
+    cmbSampleSize_->setCurrentIndex(cmbSampleSize_->findData(
+        ValidSampleSize(Settings(platform_).number(Setting::PickSampleSize).value_or(1))));
+    connect(cmbSampleSize_, &QComboBox::currentIndexChanged, this, [this] {
+        Settings(platform_).setNumber(Setting::PickSampleSize, sampleSize());
+        emit sampleSizeChanged(sampleSize());
+    });
 
     connect(check1_, &QCheckBox::toggled, this, &FrmPick::saveAutoStop);
     connect(cmdStop_, &QPushButton::clicked, this, &FrmPick::stopRequested);
@@ -103,6 +122,18 @@ const SaveTarget* FrmPick::chosenTarget() const
 }
 
 bool FrmPick::continuous() const { return check1_->isChecked(); }
+
+int FrmPick::sampleSize() const
+{
+    return cmbSampleSize_->currentData().toInt();
+}
+
+void FrmPick::chooseSampleSize(int size)
+{
+    const int entry = cmbSampleSize_->findData(size);
+    if (entry >= 0)
+        cmbSampleSize_->setCurrentIndex(entry);
+}
 
 void FrmPick::showColor(ColorValue color)
 {

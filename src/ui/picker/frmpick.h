@@ -1,5 +1,6 @@
 // frmpick.h - the small tool window of the screen picker ("Pick&Save Color"): the colour under
-// the pointer, the palette picked colours are saved to, continuous picking and Stop.
+// the pointer, the palette picked colours are saved to, the sampled square, continuous picking
+// and Stop.
 #pragma once
 
 #include "core/colour/colorvalue.h"
@@ -37,6 +38,11 @@ public:
     const SaveTarget* chosenTarget() const;
     bool continuous() const;
 
+    // The side of the square whose average a click takes (1, 3, 5 or 9), from the setting
+    // "picksamplesize"; choosing another one stores it.
+    int sampleSize() const;
+    void chooseSampleSize(int size);
+
     // Shows a colour in the swatch and as hex and decimal text.
     void showColor(ColorValue color);
 
@@ -50,6 +56,8 @@ signals:
     void stopRequested();
     // The pointer came over this window.
     void pointerEntered();
+    // Another sampled square was chosen (here or with the keys 1 to 4 on the picture).
+    void sampleSizeChanged(int size);
 
 protected:
     void enterEvent(QEnterEvent* event) override;
@@ -65,6 +73,7 @@ private:
     ColorSwatch* lblcor_;
     QLineEdit* txtHex_;
     QLineEdit* txtRgb_;
+    QComboBox* cmbSampleSize_;
     QCheckBox* check1_;
     QPushButton* cmdStop_;
     std::vector<SaveTarget> targets_;

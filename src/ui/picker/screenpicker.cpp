@@ -55,28 +55,62 @@ bool ScreenPicker::start()
         return false;
     }
 
-    getColor_ = new FrmGetColor(capture, platform.screenSizePixels().width());
+    return open(capture, false);
+}
+
+bool ScreenPicker::startWithImage(const QImage& image, const QString& unreadable)
+{
+    Platform& platform = hub_.platform();
+    QWidget* main = hub_.mainWindow();
+    pickStartChart_ = hub_.paletteSelectorPosition();
+    if (image.isNull()) {
+        platform.showError(main, kPickerTitle, unreadable);
+        emit finished();
+        return false;
+    }
+    main->hide();
+    ScreenCapture picture;
+    picture.image = image;
+    return open(picture, true);
+}
+
+bool ScreenPicker::open(const ScreenCapture& capture, bool image)
+{
+    Platform& platform = hub_.platform();
+    QWidget* main = hub_.mainWindow();
+    getColor_ = new FrmGetColor(capture, platform.screenSizePixels().width(), platform,
+                                image ? FrmGetColor::Source::Image : FrmGetColor::Source::Screen);
     getColor_->setFont(main->font());
     pick_ = new FrmPick(platform, pickStartChart_, getColor_);
+    getColor_->setSampleSize(pick_->sampleSize());
 
     connect(getColor_, &FrmGetColor::colorUnderPointer, pick_, &FrmPick::showColor);
     connect(getColor_, &FrmGetColor::picked, this, &ScreenPicker::pick);
     connect(getColor_, &FrmGetColor::stopRequested, this, &ScreenPicker::cmdStop_Click);
+    connect(getColor_, &FrmGetColor::sampleSizeKeyed, pick_, &FrmPick::chooseSampleSize);
+    connect(pick_, &FrmPick::sampleSizeChanged, getColor_, &FrmGetColor::setSampleSize);
     connect(pick_, &FrmPick::stopRequested, this, &ScreenPicker::cmdStop_Click);
     connect(pick_, &FrmPick::pointerEntered, getColor_, &FrmGetColor::hideSquare);
 
     getColor_->showOverScreen();
     pick_->show();
-    pick_->activateWindow();
+    // The keys go to the picture: arrows, Enter, Space, 1 to 4 and Esc.
+    getColor_->activateWindow();
+    getColor_->setFocus();
     return true;
 }
 
 void ScreenPicker::pick()
 {
+    if (getColor_ && pick_ && !stopping_)
+        take(getColor_->pickedColor());
+}
+
+void ScreenPicker::take(ColorValue color)
+{
     if (!getColor_ || !pick_ || stopping_)
         return;
     Platform& platform = hub_.platform();
-    const ColorValue color = getColor_->pickedColor();
     const SaveTarget* target = pick_->chosenTarget();
     const StoreResult saved = AppendChartColor(platform.programFolderPath(), target ? target->file : std::string(),
                                                HtmlHex(color));

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/colour/colorvalue.h"
+#include "platform/platform.h"
 
 #include <QObject>
 #include <QPointer>
@@ -25,9 +26,17 @@ public:
     // and false is returned (finished() has then been emitted).
     bool start();
 
+    // Starts picking from an opened image instead of the screen: the same windows, the image shown
+    // from the top left corner of the primary screen. A null image is reported as `unreadable`.
+    bool startWithImage(const QImage& image, const QString& unreadable);
+
     // A click on the picture: saves pickedColor to the chosen palette and makes it the current
     // colour; ends picking unless "Pick colors continuously" is ticked.
     void pick();
+
+    // Takes `color`: saves it to the chosen palette and makes it the current colour; ends picking
+    // unless "Pick colors continuously" is ticked. Every way of picking ends here.
+    void take(ColorValue color);
 
     // Ends picking: closes both windows, shows the main window with the chosen palette at page 1.
     void cmdStop_Click();
@@ -42,6 +51,8 @@ signals:
     void finished();
 
 private:
+    bool open(const ScreenCapture& capture, bool image);
+
     ColorHub& hub_;
     QPointer<FrmGetColor> getColor_;
     QPointer<FrmPick> pick_;
