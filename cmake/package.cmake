@@ -24,8 +24,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PRISMARA_HOME_PAGE}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Links and the help file are handed to the desktop with xdg-open.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
+# Links and the help file are handed to the desktop with xdg-open; Qt reads WebP images (File >
+# Pick From Image...) through the image-format plugins.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-image-formats-plugins")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

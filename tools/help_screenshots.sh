@@ -172,7 +172,8 @@ geometry
 keys alt+h a
 window_shot about '^About$' && keys Return
 
-# The screen picker: the frozen screen, the colour square at the pointer and the Pick&Save window.
+# The screen picker: the frozen screen, the colour square and the loupe at the pointer and the
+# Pick&Save window.
 click 10 13
 if window_shot picker-probe '^Pick&Save Color$'; then
   rm -f "$out/picker-probe.png"
@@ -182,10 +183,11 @@ if window_shot picker-probe '^Pick&Save Color$'; then
   xdotool mousemove --sync 610 340
   sleep 0.6
   eval "$(xdotool getwindowgeometry --shell "$pick")"
-  # The Pick&Save window together with the colour square beside the pointer.
-  # The square is 100 pixels wide, 15 right of the pointer and its lower edge 15 above it.
+  # The Pick&Save window together with the colour square and the loupe beside the pointer.
+  # The square is 100 pixels wide, 15 right of the pointer and its lower edge 15 above it; the
+  # loupe (150 pixels and its text) 16 right of and below the pointer.
   left=$(( X < 600 ? X : 600 )); top=$(( Y < 210 ? Y : 210 ))
-  right=$(( X + WIDTH > 740 ? X + WIDTH : 740 )); bottom=$(( Y + HEIGHT > 350 ? Y + HEIGHT : 350 ))
+  right=$(( X + WIDTH > 790 ? X + WIDTH : 790 )); bottom=$(( Y + HEIGHT > 540 ? Y + HEIGHT : 540 ))
   shot picker "$left" "$top" $((right - left)) $((bottom - top))
   xdotool click 1
   sleep 0.8

@@ -205,8 +205,10 @@ void FrmGetColor::placeOverlays(QPointF position)
     shpshow_->show();
     // The loupe flips at the edges of the screen under the pointer, not of the whole desktop.
     QRect bounds = rect();
-    if (const QScreen* screen = QGuiApplication::screenAt(mapToGlobal(QPoint(x, y))))
-        bounds &= QRect(mapFromGlobal(screen->geometry().topLeft()), screen->geometry().size());
+    // The window's own place, not mapToGlobal: on X11 that asks the server, once for every move.
+    const QPoint origin = geometry().topLeft();
+    if (const QScreen* screen = QGuiApplication::screenAt(origin + QPoint(x, y)))
+        bounds &= screen->geometry().translated(-origin);
     const PixelRect place = LoupePosition(x, y, loupe_->width(), loupe_->height(), kLoupeGap,
                                           {bounds.x(), bounds.y(), bounds.width(), bounds.height()},
                                           {at.left, at.top, kShowSquareSize, kShowSquareSize});
@@ -297,7 +299,7 @@ void FrmGetColor::nudge(int dx, int dy)
     const QPointF position = positionOf(to);
     placeOverlays(position);
     platform_.movePointer(this, position);
-    movedTo_ = mapToGlobal(position);
+    movedTo_ = position + geometry().topLeft();
 }
 
 void FrmGetColor::keyPressEvent(QKeyEvent* event)

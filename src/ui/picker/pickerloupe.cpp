@@ -78,11 +78,12 @@ void PickerLoupe::paintEvent(QPaintEvent*)
                            shown.width() * zoom_, shown.height() * zoom_);
         p.drawImage(target, picture_, shown);
     }
-    // The grid between the pixels.
-    p.setPen(QColor(128, 128, 128, 96));
+    // The grid between the pixels: filled one-pixel rectangles, which the painter blends far faster
+    // than translucent lines.
+    const QColor grid(128, 128, 128, 96);
     for (int i = 1; i < kLoupeSpan; ++i) {
-        p.drawLine(i * zoom_, 0, i * zoom_, side - 1);
-        p.drawLine(0, i * zoom_, side - 1, i * zoom_);
+        p.fillRect(QRect(i * zoom_, 0, 1, side), grid);
+        p.fillRect(QRect(0, i * zoom_, side, 1), grid);
     }
     // The sampled square or rectangle, clipped to the loupe: black outside, white inside, so that
     // it shows on any colour.
