@@ -59,46 +59,75 @@ void PickerLoupe::showAround(QPoint pixel, PixelRect area, ColorValue taken)
     update();
 }
 
+QImage PickerLoupe::magnified() const
+{
+    const int side = kLoupeSpan * zoom_;
+    QImage image(side, side, QImage::Format_RGB32);
+    image.setDevicePixelRatio(devicePixelRatioF());
+    const auto row = [&image](int y) { return reinterpret_cast<QRgb*>(image.scanLine(y)); };
+    // Each pixel of the picture as zoom x zoom pixels; outside the picture black.
+    for (int cy = 0; cy < kLoupeSpan; ++cy) {
+        QRgb* line = row(cy * zoom_);
+        for (int cx = 0; cx < kLoupeSpan; ++cx) {
+            const QPoint at(centre_.x() - kHalfSpan + cx, centre_.y() - kHalfSpan + cy);
+            const QRgb rgb = picture_.valid(at) ? picture_.pixel(at) : qRgb(0, 0, 0);
+            std::fill_n(line + cx * zoom_, zoom_, rgb);
+        }
+        for (int y = 1; y < zoom_; ++y)
+            std::copy_n(line, side, row(cy * zoom_ + y));
+    }
+    // The grid between the pixels: a grey of 96/255 over them.
+    const auto grey = [](QRgb rgb) {
+        const auto mix = [](int c) { return (c * 159 + 128 * 96 + 127) / 255; };
+        return qRgb(mix(qRed(rgb)), mix(qGreen(rgb)), mix(qBlue(rgb)));
+    };
+    for (int i = 1; i < kLoupeSpan; ++i) {
+        QRgb* line = row(i * zoom_);
+        for (int x = 0; x < side; ++x)
+            line[x] = grey(line[x]);
+        for (int y = 0; y < side; ++y)
+            row(y)[i * zoom_] = grey(row(y)[i * zoom_]);
+    }
+    // The sampled square or rectangle, clipped to the loupe: a black line outside a white one, so
+    // that it shows on any colour.
+    const QRect sampled(area_.left - (centre_.x() - kHalfSpan), area_.top - (centre_.y() - kHalfSpan), area_.width,
+                        area_.height);
+    const QRect outline(sampled.x() * zoom_, sampled.y() * zoom_, sampled.width() * zoom_, sampled.height() * zoom_);
+    const auto frame = [&](QRect r, QRgb rgb) {
+        const QRect clip = r & image.rect();
+        if (clip.isEmpty())
+            return;
+        for (int x = clip.left(); x <= clip.right(); ++x) {
+            if (r.top() >= 0)
+                row(r.top())[x] = rgb;
+            if (r.bottom() < side)
+                row(r.bottom())[x] = rgb;
+        }
+        for (int y = clip.top(); y <= clip.bottom(); ++y) {
+            if (r.left() >= 0)
+                row(y)[r.left()] = rgb;
+            if (r.right() < side)
+                row(y)[r.right()] = rgb;
+        }
+    };
+    if (!sampled.isEmpty()) {
+        frame(outline.adjusted(-1, -1, 0, 0), qRgb(0, 0, 0));
+        frame(outline.adjusted(0, 0, -1, -1), qRgb(255, 255, 255));
+    }
+    return image;
+}
+
 void PickerLoupe::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    const qreal ratio = devicePixelRatioF();
-    const int side = kLoupeSpan * zoom_; // in device pixels
     const int strip = stripHeight(*this);
 
-    // The enlarged pixels, drawn in device pixels so that each is exactly zoom x zoom of them;
-    // outside the picture stays black.
-    p.save();
+    // The enlarged pixels, written into an image of device pixels and drawn unscaled: the painter
+    // hands scaled or translucent fills of this size to a pool of threads, which costs more than
+    // the drawing itself.
     p.fillRect(QRect(0, 0, width(), height() - strip), Qt::black);
-    p.scale(1 / ratio, 1 / ratio);
-    const QRect around(centre_.x() - kHalfSpan, centre_.y() - kHalfSpan, kLoupeSpan, kLoupeSpan);
-    const QRect shown = around & picture_.rect();
-    if (!shown.isEmpty()) {
-        const QRect target((shown.x() - around.x()) * zoom_, (shown.y() - around.y()) * zoom_,
-                           shown.width() * zoom_, shown.height() * zoom_);
-        p.drawImage(target, picture_, shown);
-    }
-    // The grid between the pixels: filled one-pixel rectangles, which the painter blends far faster
-    // than translucent lines.
-    const QColor grid(128, 128, 128, 96);
-    for (int i = 1; i < kLoupeSpan; ++i) {
-        p.fillRect(QRect(i * zoom_, 0, 1, side), grid);
-        p.fillRect(QRect(0, i * zoom_, side, 1), grid);
-    }
-    // The sampled square or rectangle, clipped to the loupe: black outside, white inside, so that
-    // it shows on any colour.
-    const QRect sampled = QRect(area_.left - around.x(), area_.top - around.y(), area_.width, area_.height) &
-                          QRect(-1, -1, kLoupeSpan + 2, kLoupeSpan + 2);
-    if (!sampled.isEmpty()) {
-        const QRect outline(sampled.x() * zoom_, sampled.y() * zoom_, sampled.width() * zoom_,
-                            sampled.height() * zoom_);
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(Qt::black, 1));
-        p.drawRect(outline.adjusted(-1, -1, 0, 0));
-        p.setPen(QPen(Qt::white, 1));
-        p.drawRect(outline.adjusted(0, 0, -1, -1));
-    }
-    p.restore();
+    const QImage enlarged = magnified();
+    p.drawImage(QPointF(0, 0), enlarged);
 
     // The strip: the colour a click takes, as a patch and as text.
     const int width = this->width();

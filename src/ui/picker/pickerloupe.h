@@ -33,6 +33,8 @@ protected:
 
 private:
     void fitSize();
+    // The enlarged pixels with their grid and outline, at device pixels.
+    QImage magnified() const;
 
     const QImage& picture_;
     QPoint centre_;
