@@ -390,17 +390,19 @@ void QtPlatform::movePointer(QWidget* window, QPointF position)
     // QCursor::setPos takes whole logical pixels, which on a scaled screen skips device pixels; the
     // X server places the pointer at any device pixel of the window.
     if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
-        const qreal ratio = window->devicePixelRatioF();
+        QWidget* top = window->window();
+        const QPointF device = window->mapTo(top, position) * window->devicePixelRatioF();
         xcb_connection_t* connection = x11->connection();
-        xcb_warp_pointer(
-            connection, XCB_NONE, static_cast<xcb_window_t>(window->window()->winId()), 0, 0, 0, 0,
-            static_cast<std::int16_t>(std::floor(window->mapTo(window->window(), position).x() * ratio)),
-            static_cast<std::int16_t>(std::floor(window->mapTo(window->window(), position).y() * ratio)));
+        xcb_warp_pointer(connection, XCB_NONE, static_cast<xcb_window_t>(top->winId()), 0, 0, 0, 0,
+                         static_cast<std::int16_t>(std::floor(device.x())),
+                         static_cast<std::int16_t>(std::floor(device.y())));
         xcb_flush(connection);
         return;
     }
 #endif
-    QCursor::setPos(window->mapToGlobal(position).toPoint());
+    // Wayland lets no program move the pointer; the picker keeps its own sampled pixel there.
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        QCursor::setPos(window->mapToGlobal(position).toPoint());
 }
 
 void QtPlatform::sleepAndProcessEvents(int milliseconds)
