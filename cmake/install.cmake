@@ -10,7 +10,8 @@
 #   share/applications/prismara.desktop
 #   share/metainfo/io.github.prismara.prismara.metainfo.xml
 #   share/icons/hicolor/<n>x<n>/apps/prismara.png, share/icons/hicolor/scalable/apps/prismara.svg
-#   share/doc/prismara/html/             the help pages
+#   share/prismara/help/                 the help pages, for the program's help window
+#   share/doc/prismara/html              a link to them (a system may leave share/doc out)
 #   share/doc/prismara/copyright, changelog.gz
 #   share/man/man1/prismara.1.gz
 # The folder names are fixed (bin, share) because the program finds its data as <exe>/../share/prismara.
@@ -66,8 +67,16 @@ install(FILES "${PRISMARA_BIN_DIR}/help.chm" DESTINATION share/prismara OPTIONAL
 install(FILES "${PRISMARA_SHARE_DIR}/applications/prismara.desktop" DESTINATION share/applications)
 install(FILES "${PRISMARA_SHARE_DIR}/metainfo/${PRISMARA_APP_ID}.metainfo.xml" DESTINATION share/metainfo)
 install(DIRECTORY "${PRISMARA_SHARE_DIR}/icons/" DESTINATION share/icons)
-install(DIRECTORY "${PROJECT_SOURCE_DIR}/help/" DESTINATION share/doc/prismara/html
-  FILES_MATCHING PATTERN "*.html" PATTERN "*.css" PATTERN "*.png")
+install(DIRECTORY "${PROJECT_SOURCE_DIR}/help/" DESTINATION share/prismara/help
+  FILES_MATCHING PATTERN "*.html" PATTERN "*.css" PATTERN "*.png" PATTERN "*.hhc")
+install(CODE [[
+  set(html "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/share/doc/prismara/html")
+  message(STATUS "Installing: ${html} -> ../../prismara/help")
+  file(MAKE_DIRECTORY "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/share/doc/prismara")
+  file(REMOVE_RECURSE "${html}")
+  file(CREATE_LINK ../../prismara/help "${html}" SYMBOLIC)
+  list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${html}")
+]])
 install(FILES "${PROJECT_SOURCE_DIR}/data/debian/copyright" "${PRISMARA_SHARE_DIR}/doc/prismara/changelog.gz"
   DESTINATION share/doc/prismara)
 install(FILES "${PRISMARA_SHARE_DIR}/man/man1/prismara.1.gz" DESTINATION share/man/man1)

@@ -34,7 +34,8 @@ expected() {
     echo "usr/share/prismara/$(basename "$f")"
   done
   [ ! -f "$build/bin/help.chm" ] || echo usr/share/prismara/help.chm
-  (cd "$src/help" && ls *.html *.css images/*.png) | sed 's:^:usr/share/doc/prismara/html/:'
+  (cd "$src/help" && ls *.html *.css *.hhc images/*.png) | sed 's:^:usr/share/prismara/help/:'
+  echo usr/share/doc/prismara/html
   (cd "$src/data/icons" && ls */prismara.png) | sed 's:^\(.*\)/:usr/share/icons/hicolor/\1/apps/:'
   echo usr/share/icons/hicolor/scalable/apps/prismara.svg
   echo usr/share/applications/prismara.desktop
@@ -46,8 +47,10 @@ expected() {
 expected | sort >"$WORK/expected"
 dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {sub(/^\.\//, "", $6); print $6}' | sort >"$WORK/packaged"
 diff -u "$WORK/expected" "$WORK/packaged" >&2 || fail "the package's files differ from those expected (-expected +packaged)"
-bad=$(dpkg-deb -c "$deb" | awk '$2 != "root/root" || ($1 !~ /^d/ && $1 != "-rw-r--r--" && $1 != "-rwxr-xr-x")')
+bad=$(dpkg-deb -c "$deb" | awk '$2 != "root/root" || ($1 !~ /^[dl]/ && $1 != "-rw-r--r--" && $1 != "-rwxr-xr-x")')
 [ -z "$bad" ] || fail "files not owned by root or with odd permissions: $bad"
+[ "$(dpkg-deb -c "$deb" | awk '$6 == "./usr/share/doc/prismara/html" {print $8}')" = ../../prismara/help ] ||
+  fail "share/doc/prismara/html is not a link to the help pages"
 
 if command -v lintian >/dev/null; then
   lintian --pedantic "$deb" >"$WORK/lintian.log" 2>&1 || true
