@@ -42,6 +42,7 @@
 #include <QToolButton>
 #include <QWindow>
 
+#include <algorithm>
 #include <cctype>
 
 namespace prismara {
@@ -57,6 +58,13 @@ constexpr QPoint kPaletteGrid(233, 25); // the grid's first cell sits 2 pixels i
 constexpr QRect kConverter(229, 26, 271, 170);
 constexpr int kDesignerTop = 200;
 constexpr int kDesignerHeight = 240;
+// The palette grid's designed area (its cells and the frame's reach round them).
+constexpr QSize kPaletteArea(311, 173);
+// The page position sits under the editors, this far below them.
+constexpr int kPageLabelGap = 2;
+// Extra height of the wheel row from which the wheel frame also widens for the harmony
+// swatches beside the wheel.
+constexpr int kHarmonyBesideFrom = 64;
 
 // The editors' texts, and the current colour for the CSS notations.
 EditorTexts notationTexts(const EditorSnapshot& e, ColorValue color)
@@ -90,6 +98,7 @@ FrmShowColor::FrmShowColor(Platform& platform, QWidget* parent) : QMainWindow(pa
     palette_->move(kPaletteGrid);
     palette_->chartSelector()->setParent(central_);
     palette_->chartSelector()->setGeometry(kChartSelector);
+    palette_->pageLabel()->setParent(central_);
     converter_ = new ConversionPanel(*this, central_);
     converter_->setGeometry(kConverter);
     scheme_ = new SchemeDesigner(*this, menus_.value("mnuHtmlPop1"), central_);
@@ -336,11 +345,12 @@ void FrmShowColor::build()
     toolbarButton(2)->setEnabled(false);
     // 8. The palette grid.
     palette_->buildGrid();
-    // 9. Window size.
-    central_->setFixedWidth(kToolbar.width());
+    // 9. Window size: the designed one is the least; the size of the last run when there is one.
     const int height = kDesignerTop + kDesignerHeight + menuBar()->sizeHint().height();
-    setFixedSize(kToolbar.width(), height);
+    setMinimumSize(kToolbar.width(), height);
+    resize(kToolbar.width(), height);
     fullHeight_ = height;
+    restoreSize();
     // 10. Palette-only mode.
     if (Settings(platform_).isOn(Setting::WebColorScheme))
         action("mnuSwap")->trigger();
@@ -373,6 +383,62 @@ void FrmShowColor::reportStartupProblems(const QStringList& found)
         lines << line;
     }
     platform_.showError(this, kWindowCaption, lines.join('\n'));
+}
+
+void FrmShowColor::restoreSize()
+{
+    const Settings settings(platform_);
+    const auto width = settings.number(Setting::WindowWidth);
+    const auto height = settings.number(Setting::WindowHeight);
+    if (width && height) {
+        const QSize stored(TwipsToPixels(*width), TwipsToPixels(*height));
+        resize(stored.boundedTo(platform_.screenSizePixels()).expandedTo(minimumSize()));
+    }
+    if (settings.isOn(Setting::WindowMaximized))
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+int FrmShowColor::paletteOnlyCut() const
+{
+    // The tab strip and 100 twips, to the nearest pixel.
+    return scheme_->tabStripHeight() + TwipsToPixels(100 + kTwipsPerPixel / 2);
+}
+
+void FrmShowColor::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    layOutRegions();
+}
+
+void FrmShowColor::layOutRegions()
+{
+    if (!scheme_ || !central_)
+        return;
+    const bool compact = paletteOnly();
+    const QSize area = central_->size();
+    const int designedHeight = kDesignerTop + kDesignerHeight - (compact ? paletteOnlyCut() : 0);
+    const int extraWidth = std::max(0, area.width() - kToolbar.width());
+    const int extraHeight = std::max(0, area.height() - designedHeight);
+    const int rowExtra = compact ? extraHeight : extraHeight / 2;
+    const int designerExtra = extraHeight - rowExtra;
+    // The wheel widens as much as its row grows, and by a column for the harmony swatches once
+    // the row is tall enough to hold them beside it; the palette takes the rest.
+    const int besideColumn = rowExtra >= kHarmonyBesideFrom ? wheel_->besideColumnWidth() : 0;
+    const int wheelExtra = std::min(rowExtra + besideColumn, extraWidth / 3);
+
+    wheel_->setGeometry(QRect(kWheelFrame, ColorWheelFrame::designedSize() + QSize(wheelExtra, rowExtra)));
+    editors_->move(kSwatch + QPoint(wheelExtra, 0));
+    const int pageTop = editors_->geometry().bottom() + 1 + kPageLabelGap;
+    palette_->pageLabel()->setGeometry(editors_->x(), pageTop, editors_->width(),
+                                       kDesignerTop - kPageLabelGap - pageTop);
+    palette_->move(kPaletteGrid + QPoint(wheelExtra, 0));
+    palette_->fitGrid(kPaletteArea + QSize(extraWidth - wheelExtra, rowExtra));
+    // The selector reaches as far right as the grid.
+    const int gridRight = palette_->x() + palette_->width();
+    const int designedGridRight = kPaletteGrid.x() + kPaletteArea.width();
+    palette_->chartSelector()->setGeometry(kChartSelector.adjusted(0, 0, gridRight - designedGridRight, 0));
+    converter_->move(kConverter.topLeft() + QPoint(wheelExtra, 0));
+    scheme_->setGeometry(0, kDesignerTop + rowExtra, kToolbar.width() + extraWidth, kDesignerHeight + designerExtra);
 }
 
 void FrmShowColor::placeWindow()
@@ -453,9 +519,14 @@ void FrmShowColor::toggleOnTop()
 void FrmShowColor::togglePaletteOnly()
 {
     const bool on = action("mnuSwap")->isChecked();
-    // The tab strip and 100 twips, to the nearest pixel.
-    const int cut = scheme_->tabStripHeight() + TwipsToPixels(100 + kTwipsPerPixel / 2);
-    setFixedHeight(on ? fullHeight_ - cut : fullHeight_);
+    // The designer is cut off the bottom (or given back) and the rest keeps its size; a
+    // maximised window keeps its size and gives the room to the palette row instead.
+    const int cut = paletteOnlyCut();
+    const int target = on ? height() - cut : height() + cut;
+    setMinimumHeight(on ? fullHeight_ - cut : fullHeight_);
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        resize(width(), std::max(target, minimumHeight()));
+    layOutRegions();
     Settings(platform_).setOn(Setting::WebColorScheme, on);
 }
 
@@ -539,10 +610,18 @@ void FrmShowColor::saveForExit()
     if (shutDown_)
         return;
     shutDown_ = true;
-    const QPoint at = frameGeometry().topLeft();
+    // A maximised window keeps the place and size it returns to.
+    const bool maximized = windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen);
+    const QRect normal = maximized ? normalGeometry() : geometry();
+    const QPoint at = normal.topLeft() - (geometry().topLeft() - frameGeometry().topLeft());
     Settings settings(platform_);
     settings.setNumber(Setting::PositionX, PixelsToTwips(at.x()));
     settings.setNumber(Setting::PositionY, PixelsToTwips(at.y()));
+    // The size as with the designer shown, which the next start cuts again in palette-only mode.
+    const int designerCut = paletteOnly() ? paletteOnlyCut() : 0;
+    settings.setNumber(Setting::WindowWidth, PixelsToTwips(normal.width()));
+    settings.setNumber(Setting::WindowHeight, PixelsToTwips(normal.height() + designerCut));
+    settings.setOn(Setting::WindowMaximized, maximized);
     (void)RemoveFile(platform_.dataFilePath("recent.rgb"));
 }
 

@@ -66,9 +66,16 @@ public:
     // Runs once; closing the window runs it, and so does a SIGTERM or SIGINT.
     void saveForExit();
 
+    // Places the regions for the window's size: at the designed size exactly as designed; a
+    // larger window gives the extra height to the wheel and palette row and to the scheme
+    // designer (all of it to the row in palette-only mode), the extra width to the palette
+    // grid and some to the wheel.
+    void layOutRegions();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -77,6 +84,9 @@ private:
     void wireCommands();
     void build();
     void placeWindow();
+    void restoreSize();
+    // Height the palette-only mode cuts off the window, in pixels.
+    int paletteOnlyCut() const;
     void reportStartupProblems(const QStringList& found);
     // Start-up work the first frame does not need, run once that frame is on screen.
     void afterFirstFrame();

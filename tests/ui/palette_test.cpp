@@ -12,8 +12,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSet>
 
 using namespace prismara;
 
@@ -85,15 +87,44 @@ TEST_F(PaletteViewTest, TheGridShowsTheNewestFirstAndMapsEveryPointToItsCell)
     EXPECT_EQ(grid().cellAt(QPoint(1, 1)), -1);
     EXPECT_EQ(grid().cellAt(grid().cellRect(215).bottomRight() + QPoint(3, 3)), -1);
     const QImage image = grid().grab().toImage();
+    // Empty cells are hatched: never one plain colour that could pass for white.
+    auto shades = [&](int cell) {
+        QSet<QRgb> seen;
+        const QRect inside = grid().cellRect(cell).adjusted(1, 1, -1, -1);
+        for (int y = inside.top(); y <= inside.bottom(); ++y)
+            for (int x = inside.left(); x <= inside.right(); ++x)
+                seen.insert(image.pixel(x, y));
+        return seen.size();
+    };
     for (int i : {0, 19, 20, 215}) {
-        const ColorValue expected = i < 20 ? colourOf(20 - i) : kWhite;
-        EXPECT_EQ(grid().cellColor(i), expected) << "cell " << i;
-        EXPECT_EQ(FromQColor(image.pixelColor(grid().cellRect(i).center())), expected) << "cell " << i;
+        EXPECT_EQ(grid().isEmptyCell(i), i >= 20) << "cell " << i;
+        EXPECT_EQ(shades(i) > 1, i >= 20) << "cell " << i;
+        if (i < 20) {
+            EXPECT_EQ(FromQColor(image.pixelColor(grid().cellRect(i).center())), colourOf(20 - i)) << "cell " << i;
+        }
     }
     const QPoint at = grid().cellRect(3).center();
     QHelpEvent help(QEvent::ToolTip, at, grid().mapToGlobal(at));
     QApplication::sendEvent(&grid(), &help);
     EXPECT_EQ(grid().toolTip().toStdString(), HtmlHex(colourOf(17)) + "\n" + ColorNameText(colourOf(17)));
+
+    // The cell under the pointer is ringed; an empty one is not.
+    for (int cell : {3, 40}) {
+        QTest::mouseMove(&grid(), grid().cellRect(cell).center());
+        EXPECT_EQ(grid().hoveredCell(), cell < 20 ? cell : -1) << "cell " << cell;
+    }
+}
+
+TEST(PageRange, CountsFromTheNewestColourWithThousandsMarked)
+{
+    const struct
+    {
+        int count, page;
+        const char* text;
+    } cases[] = {{0, 1, "No colors"}, {20, 1, "1\u2013""20 of 20"}, {1380, 2, "217\u2013""432 of 1,380"},
+                 {1380, 7, "1,297\u2013""1,380 of 1,380"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(PageRangeText(c.count, c.page), QString::fromUtf8(c.text)) << c.count << " page " << c.page;
 }
 
 TEST_F(PaletteViewTest, PagingShowsTheNewestColoursFirstAndTheOldestLast)
@@ -107,6 +138,7 @@ TEST_F(PaletteViewTest, PagingShowsTheNewestColoursFirstAndTheOldestLast)
     EXPECT_EQ(grid().cellColor(0), colourOf(84));
     EXPECT_EQ(grid().cellColor(83), colourOf(1));
     EXPECT_EQ(grid().cellColor(84), kWhite);
+    EXPECT_EQ(find<QLabel>("lblPage")->text(), QString::fromUtf8("Page 2 of 2\n217\u2013""300 of 300"));
     EXPECT_TRUE(enabled("prevpage"));
     EXPECT_FALSE(enabled("nextpage"));
     QTest::mouseClick(find("prevpage"), Qt::LeftButton);
@@ -149,10 +181,11 @@ TEST_F(PaletteViewTest, ACellClickMakesItsColourCurrentRecordsItAndLeavesTheSave
     EXPECT_TRUE(enabled("mnuDelCor"));
     EXPECT_EQ(bytes("recent.rgb"), recent + recordOf(colourOf(3)));
 
-    clickCell(10); // empty: white, never recorded
-    EXPECT_EQ(current(), kWhite);
-    EXPECT_FALSE(enabled("mnuDelCor"));
+    clickCell(10); // empty: no colour to take, the selection stays
+    EXPECT_EQ(current(), colourOf(3));
+    EXPECT_EQ(grid().selectedCell(), 0);
     EXPECT_EQ(bytes("recent.rgb"), recent + recordOf(colourOf(3)));
+    setColor(kWhite);
     // A press and a release of different buttons is no click (nor a pop-up, closed if it came).
     QTest::mousePress(&grid(), Qt::LeftButton, {}, grid().cellRect(1).center());
     QTimer::singleShot(0, [] {

@@ -3,6 +3,9 @@
 #include "core/access/cvd.h"
 #include "core/colour/notations.h"
 #include "support/windowfixture.h"
+#include "ui/palette/palettegrid.h"
+#include "ui/scheme/schemepanel.h"
+#include "ui/wheel/colorcellring.h"
 #include "widgets/menutable.h"
 
 #include <QLabel>
@@ -92,6 +95,49 @@ TEST_F(Shell, PaletteOnlyModeAndAlwaysOnTop)
     EXPECT_TRUE(platform.topMost.contains(window.get()));
     action("mnuOnTop")->trigger();
     EXPECT_FALSE(platform.topMost.contains(window.get()));
+}
+
+TEST_F(Shell, TheWindowGrowsFromItsDesignedSizeAndRemembersItsSize)
+{
+    open();
+    const QSize designed = window->size();
+    EXPECT_EQ(window->minimumSize(), designed);
+    auto* grid = find<PaletteGrid>("lblcor");
+    auto* ring = find<ColorCellRing>("shpColorWheel");
+    auto* panel = find("picLinkColor");
+    const QFont font = find("txtHex")->font();
+    EXPECT_EQ(grid->cellRect(1).topLeft() - grid->cellRect(0).topLeft(), QPoint(0, PaletteGrid::kPitchY));
+    const qreal cell = ring->cellRect(0).width();
+
+    window->resize(1280, 900);
+    QApplication::processEvents();
+    EXPECT_GT(grid->pitchY(), 2 * PaletteGrid::kPitchY);
+    EXPECT_LE(grid->pitchX(), grid->pitchY() * 3 / 2) << "cells stay square-ish";
+    EXPECT_GT(ring->cellRect(0).width(), 2 * cell);
+    EXPECT_GT(panel->height(), 2 * SchemePanel::kHeight - 30);
+    EXPECT_EQ(find("fraSchemeDesigner")->geometry().bottom(), window->centralWidget()->height() - 1);
+    EXPECT_EQ(find("txtHex")->font(), font) << "text does not scale";
+
+    action("mnuSwap")->trigger(); // palette-only: the row takes all the height
+    const int pitch = grid->pitchY();
+    EXPECT_LT(window->height(), 900);
+    EXPECT_GT(pitch, 2 * PaletteGrid::kPitchY);
+    action("mnuExit")->trigger();
+    EXPECT_EQ(platform.settings.value(positionKey("Width")), QString::number(1280 * 15));
+    EXPECT_EQ(platform.settings.value(positionKey("Height")), QString::number(900 * 15)) << "as with the designer";
+
+    const struct
+    {
+        const char *width, *height;
+        QSize expected;
+    } cases[] = {{"19200", "13500", {1280, 900}}, {"60000", "60000", {1920, 1080}}, {"150", "150", designed}};
+    platform.settings.insert(settingsKey("webcolorscheme"), "0");
+    for (const auto& c : cases) {
+        platform.settings.insert(positionKey("Width"), c.width);
+        platform.settings.insert(positionKey("Height"), c.height);
+        open();
+        EXPECT_EQ(window->size(), c.expected) << c.width << " x " << c.height;
+    }
 }
 
 TEST_F(Shell, MenusAndToolbarFollowTheirTables)

@@ -32,7 +32,7 @@ TEST(Vision, TheChoiceChangesWhatThePaintedViewsShow)
     auto* ring = w.find<ColorCellRing>("shpColorWheel");
     const int cell = 180; // a strong colour of the first palette
     const struct { const char* name; QWidget* widget; QPoint at; ColorValue color; } views[] = {
-        {"palette grid", grid, PaletteGrid::cellRect(cell).center(), grid->cellColor(cell)},
+        {"palette grid", grid, grid->cellRect(cell).center(), grid->cellColor(cell)},
         {"wheel", ring, ring->cellRect(0).center().toPoint(), red},
         {"link page", w.find<SchemeSample>("lblnl"), QPoint(2, 2), red},
     };

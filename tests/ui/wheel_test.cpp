@@ -6,6 +6,7 @@
 #include "support/windowfixture.h"
 #include "ui/wheel/colorcellring.h"
 #include "ui/wheel/colorwheelframe.h"
+#include "ui/wheel/harmonyswatches.h"
 #include "widgets/colorswatch.h"
 
 #include <QCheckBox>
@@ -259,4 +260,33 @@ TEST_F(WheelFrame, CellsAndMarkersArePaintedWhereTheyLie)
             EXPECT_EQ(at(gap).alpha(), 0) << "outside every cell nothing is painted: " << scale << onSquare;
         }
     }
+}
+
+TEST_F(WheelFrame, ALargerWindowShowsTheMarkedColoursAsSwatchesToTakeAndCopy)
+{
+    open();
+    auto* swatches = find<HarmonySwatches>("picHarmony");
+    EXPECT_TRUE(swatches->isHidden()) << "no room at the designed size";
+    window->resize(1280, 900);
+    QApplication::processEvents();
+    ASSERT_TRUE(swatches->isVisible());
+    setColor(kRed);
+    chooseHarmony(3); // Triad: cells 0, 4, 8
+    std::vector<ColorValue> shown;
+    for (const HarmonySwatches::Entry& e : swatches->entries())
+        shown.push_back(e.color);
+    EXPECT_EQ(shown, (std::vector<ColorValue>{kRed, wheel()->cellColor(4), wheel()->cellColor(8)}));
+
+    QTest::mouseClick(swatches, Qt::RightButton, {}, swatches->swatchRect(1).center());
+    EXPECT_EQ(platform.clipboard, "#00FF00");
+    click(find("cmdCopyHarmony"));
+    EXPECT_EQ(platform.clipboard, "#FF0000\n#00FF00\n#0000FF");
+    EXPECT_EQ(current(), kRed) << "copying takes nothing";
+    QTest::mouseClick(swatches, Qt::LeftButton, {}, swatches->swatchRect(2).center());
+    EXPECT_EQ(current(), kBlue);
+    EXPECT_EQ(wheel()->cellColor(0), kBlue) << "taken as a wheel cell is";
+
+    window->resize(1920, 1080); // wide: the swatches stand beside the wheel
+    QApplication::processEvents();
+    EXPECT_GT(swatches->x(), wheel()->geometry().right());
 }

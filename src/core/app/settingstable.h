@@ -17,7 +17,10 @@ enum class Setting {
     AutoStop,
     PositionX,
     PositionY,
-    PickSampleSize
+    PickSampleSize,
+    WindowWidth,
+    WindowHeight,
+    WindowMaximized,
 };
 
 // Which store a setting lives in: the vendor's ("quorvel software.ini") or the one named after
@@ -56,6 +59,11 @@ inline constexpr SettingDef kSettings[] = {
     // The picker's sampled square: 1, 3, 5 or 9 pixels a side.
     {Setting::PickSampleSize, SettingStore::Vendor, kSettingsSection, "picksamplesize", SettingKind::Number,
      1},
+    // The window's size in twips as it is with the scheme designer shown, and whether it was
+    // maximised; absent: the designed size.
+    {Setting::WindowWidth, SettingStore::ProgramName, "Position", "Width", SettingKind::Number, std::nullopt},
+    {Setting::WindowHeight, SettingStore::ProgramName, "Position", "Height", SettingKind::Number, std::nullopt},
+    {Setting::WindowMaximized, SettingStore::ProgramName, "Position", "Maximized", SettingKind::Switch, 0},
 };
 
 const SettingDef& SettingDefOf(Setting id);

@@ -23,21 +23,42 @@ const QColor kCellEdge(96, 96, 96);
 const QColor kFrameOuter(0, 0, 0);
 const QColor kFrameInner(255, 255, 255);
 
+// The ring round the cell under the pointer: the desktop's highlight colour outside, and inside
+// it white or black, whichever stands out more on the cell's colour.
+constexpr int kDarkCellLimit = 140;
+
 constexpr int kRows = PalettePage::kRows;
 constexpr int kColumns = PalettePage::kColumns;
-constexpr int kGridWidth = (kColumns - 1) * PaletteGrid::kPitchX + PaletteGrid::kCellWidth;
-constexpr int kGridHeight = (kRows - 1) * PaletteGrid::kPitchY + PaletteGrid::kCellHeight;
 
 } // namespace
 
 PaletteGrid::PaletteGrid(QWidget* parent) : QWidget(parent)
 {
     setObjectName("lblcor");
+    setMouseTracking(true);
     colors_.fill(kWhite);
     resize(sizeHint());
 }
 
-QSize PaletteGrid::sizeHint() const { return {kGridWidth + 2 * kMargin, kGridHeight + 2 * kMargin}; }
+QSize PaletteGrid::sizeHint() const
+{
+    return {kColumns * pitchX_ + 1 + 2 * kMargin, kRows * pitchY_ + 1 + 2 * kMargin};
+}
+
+void PaletteGrid::fitTo(QSize area)
+{
+    int x = std::max(kPitchX, (area.width() - 2 * kMargin - 1) / kColumns);
+    int y = std::max(kPitchY, (area.height() - 2 * kMargin - 1) / kRows);
+    // Square-ish: neither side more than half as long again as the designed proportion allows.
+    x = std::min(x, std::max(kPitchX, y * 3 / 2));
+    y = std::min(y, std::max(kPitchY, x));
+    if (x != pitchX_ || y != pitchY_) {
+        pitchX_ = x;
+        pitchY_ = y;
+        update();
+    }
+    resize(sizeHint());
+}
 
 void PaletteGrid::setDisplayFilter(const DisplayFilter* filter)
 {
@@ -49,15 +70,20 @@ void PaletteGrid::setDisplayFilter(const DisplayFilter* filter)
     update();
 }
 
-void PaletteGrid::setColors(const std::array<ColorValue, kCells>& colors)
+void PaletteGrid::setColors(const std::array<ColorValue, kCells>& colors, int filled)
 {
+    filled = std::clamp(filled, 0, kCells);
     QRegion changed;
     for (int i = 0; i < kCells; ++i) {
-        if (colors_[slot(i)] != colors[slot(i)]) {
+        const bool emptyChanged = (i >= filled) != (i >= filled_);
+        if (colors_[slot(i)] != colors[slot(i)] || emptyChanged) {
             colors_[slot(i)] = colors[slot(i)];
             changed += cellRect(i);
         }
     }
+    filled_ = filled;
+    if (hovered_ >= filled_)
+        setHovered(-1);
     if (!changed.isEmpty()) {
         // A cell's repaint covers the shared edges, which the frame may lie over.
         if (selected_ >= 0 && changed.intersects(selectionRect(selected_)))
@@ -68,24 +94,41 @@ void PaletteGrid::setColors(const std::array<ColorValue, kCells>& colors)
 
 ColorValue PaletteGrid::cellColor(int index) const { return colors_.at(slot(index)); }
 
-QRect PaletteGrid::cellRect(int index)
+QRect PaletteGrid::cellRect(int index) const
 {
-    return {kMargin + PalettePage::column(index) * kPitchX, kMargin + PalettePage::row(index) * kPitchY, kCellWidth,
-            kCellHeight};
+    return {kMargin + PalettePage::column(index) * pitchX_, kMargin + PalettePage::row(index) * pitchY_, pitchX_ + 1,
+            pitchY_ + 1};
 }
 
-int PaletteGrid::cellAt(QPoint pos)
+int PaletteGrid::cellAt(QPoint pos) const
 {
     const int x = pos.x() - kMargin;
     const int y = pos.y() - kMargin;
-    if (x < 0 || y < 0 || x >= kGridWidth || y >= kGridHeight)
+    if (x < 0 || y < 0 || x > kColumns * pitchX_ || y > kRows * pitchY_)
         return -1;
-    const int column = std::min(x / kPitchX, kColumns - 1);
-    const int row = std::min(y / kPitchY, kRows - 1);
+    const int column = std::min(x / pitchX_, kColumns - 1);
+    const int row = std::min(y / pitchY_, kRows - 1);
     return column * kRows + row;
 }
 
-QRect PaletteGrid::selectionRect(int index) { return cellRect(index).adjusted(-2, -2, 2, 2); }
+QRect PaletteGrid::selectionRect(int index) const { return cellRect(index).adjusted(-2, -2, 2, 2); }
+
+void PaletteGrid::setHovered(int index)
+{
+    if (index == hovered_)
+        return;
+    auto repaintCell = [this](int cell) {
+        if (cell < 0)
+            return;
+        QRegion area(cellRect(cell));
+        if (selected_ >= 0 && area.intersects(selectionRect(selected_)))
+            area += selectionRect(selected_);
+        update(area);
+    };
+    repaintCell(hovered_);
+    hovered_ = index;
+    repaintCell(hovered_);
+}
 
 void PaletteGrid::showSelection(int index)
 {
@@ -114,21 +157,51 @@ bool PaletteGrid::event(QEvent* event)
     if (event->type() != QEvent::ToolTip)
         return QWidget::event(event);
     auto* help = static_cast<QHelpEvent*>(event);
-    const int cell = cellAt(help->pos());
+    int cell = cellAt(help->pos());
+    if (cell >= 0 && isEmptyCell(cell))
+        cell = -1;
     ShowCellToolTip(*this, *help, cell, cell < 0 ? kWhite : colors_[slot(cell)], cell < 0 ? QRect() : cellRect(cell));
     return true;
+}
+
+void PaletteGrid::paintEmptyCell(QPainter& painter, const QRect& box) const
+{
+    // The window's own colours, hatched: no colour of a palette looks like it, light or dark.
+    QColor line = palette().color(QPalette::WindowText);
+    line.setAlpha(90);
+    painter.fillRect(box, palette().color(QPalette::Window));
+    painter.fillRect(box.adjusted(1, 1, -1, -1), QBrush(line, Qt::BDiagPattern));
+    painter.setPen(QPen(line, 0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
 }
 
 void PaletteGrid::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     const QRegion& dirty = event->region();
-    for (int i = 0; i < kCells; ++i) {
+    // Empty cells first, so that the last colour's edge stays whole where they meet.
+    for (int i = filled_; i < kCells; ++i) {
+        const QRect box = cellRect(i);
+        if (dirty.intersects(box))
+            paintEmptyCell(painter, box);
+    }
+    for (int i = 0; i < filled_; ++i) {
         const QRect box = cellRect(i);
         if (!dirty.intersects(box))
             continue;
         painter.fillRect(box, kCellEdge);
         painter.fillRect(box.adjusted(1, 1, -1, -1), PaintColor(filter_, colors_[slot(i)]));
+    }
+    if (hovered_ >= 0 && hovered_ < filled_ && dirty.intersects(cellRect(hovered_))) {
+        const QRect box = cellRect(hovered_);
+        const ColorValue c = colors_[slot(hovered_)];
+        const bool dark = (GetRed(c) * 299 + GetGreen(c) * 587 + GetBlue(c) * 114) / 1000 < kDarkCellLimit;
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 0));
+        painter.drawRect(box.adjusted(0, 0, -1, -1));
+        painter.setPen(QPen(dark ? QColor(Qt::white) : QColor(Qt::black), 0));
+        painter.drawRect(box.adjusted(1, 1, -2, -2));
     }
     if (selected_ >= 0 && dirty.intersects(selectionRect(selected_))) {
         const QRect frame = selectionRect(selected_);
@@ -145,6 +218,9 @@ void PaletteGrid::mousePressEvent(QMouseEvent* event)
     const Qt::MouseButton button = event->button();
     if (button == Qt::LeftButton || button == Qt::RightButton) {
         pressed_ = cellAt(event->position().toPoint());
+        // An empty cell holds no colour to take; its right click still offers the menu.
+        if (button == Qt::LeftButton && pressed_ >= 0 && isEmptyCell(pressed_))
+            pressed_ = -1;
         pressedButton_ = button;
     }
     drag_.press(*event);
@@ -182,6 +258,19 @@ void PaletteGrid::mouseDoubleClickEvent(QMouseEvent* event)
     mousePressEvent(event);
     if (event->button() == Qt::LeftButton && pressed_ >= 0)
         emit cellDoubleClicked(pressed_);
+}
+
+void PaletteGrid::mouseMoveEvent(QMouseEvent* event)
+{
+    const int cell = cellAt(event->position().toPoint());
+    setHovered(cell >= 0 && !isEmptyCell(cell) ? cell : -1);
+    QWidget::mouseMoveEvent(event);
+}
+
+void PaletteGrid::leaveEvent(QEvent* event)
+{
+    setHovered(-1);
+    QWidget::leaveEvent(event);
 }
 
 } // namespace prismara

@@ -12,6 +12,8 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
+#include <QLocale>
 #include <QMenu>
 
 #include <algorithm>
@@ -37,6 +39,24 @@ QString caption(const std::string& name) { return ToQString(name).replace('&', "
 
 const QString kIndexTitle = QStringLiteral("Color Palettes");
 
+// Counts as people write them: 1,380.
+QString count(std::int32_t n) { return QLocale(QLocale::English).toString(n); }
+
+} // namespace
+
+QString PageRangeText(std::int32_t colorCount, std::int32_t page)
+{
+    const PalettePage::Records shown = PalettePage::records(colorCount, page);
+    if (shown.empty())
+        return colorCount == 0 ? QStringLiteral("No colors") : QString("0 of %1").arg(count(colorCount));
+    // Positions counted from the newest colour, the order the cells show them in.
+    const std::int32_t first = colorCount - shown.last + 1;
+    const std::int32_t last = colorCount - shown.first + 1;
+    return QString("%1\u2013%2 of %3").arg(count(first), count(last), count(colorCount));
+}
+
+namespace {
+
 } // namespace
 
 PaletteView::PaletteView(ColorHub& hub, QWidget* parent)
@@ -47,6 +67,9 @@ PaletteView::PaletteView(ColorHub& hub, QWidget* parent)
     cmbChart_ = new QComboBox(parent);
     cmbChart_->setObjectName("cmbChart");
     cmbChart_->setMaxVisibleItems(20);
+    lblPage_ = new QLabel(parent);
+    lblPage_->setObjectName("lblPage");
+    lblPage_->setAlignment(Qt::AlignCenter);
     grid_ = new PaletteGrid(this);
     grid_->setDisplayFilter(&hub.displayFilter());
 
@@ -114,6 +137,12 @@ void PaletteView::setActionEnabled(const char* name, bool enabled) const
 {
     if (QAction* a = hub_.action(name))
         a->setEnabled(enabled);
+}
+
+void PaletteView::fitGrid(QSize area)
+{
+    grid_->fitTo(area);
+    resize(grid_->size());
 }
 
 void PaletteView::buildGrid()
@@ -227,9 +256,14 @@ void PaletteView::ShowColorChart(const QString& fileName, int page)
 
     const PalettePageCells cells = palette.page(chartColorCount_, page);
     std::array<ColorValue, PalettePage::kCells> colors{};
-    for (std::size_t i = 0; i < cells.size(); ++i)
+    int filled = 0;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
         colors[i] = cells[i].color.value_or(kWhite);
-    grid_->setColors(colors);
+        filled += cells[i].holdsRecord() ? 1 : 0;
+    }
+    grid_->setColors(colors, filled);
+    lblPage_->setText(QString("Page %1 of %2\n%3")
+                          .arg(count(page), count(chartPages_), PageRangeText(chartColorCount_, page)));
 
     const bool single = chartPages_ == 1;
     setActionEnabled("prevpage", !single && page > 1);
@@ -250,6 +284,12 @@ void PaletteView::showNextPage()
 
 void PaletteView::cellReleased(int index, Qt::MouseButton button, const QPoint& globalPos)
 {
+    // An empty cell gives no colour; its right click offers the menu for the current colour.
+    if (grid_->isEmptyCell(index)) {
+        if (button == Qt::RightButton)
+            popUpEditMenu(globalPos);
+        return;
+    }
     selColorRec_ = PalettePage::recordAt(chartColorCount_, curPage_, index);
     setActionEnabled("mnuDelCor", selColorRec_ >= 1 && CanEditChart(selectedKind()) && !busy());
     hub_.ClearSchemeSelection();

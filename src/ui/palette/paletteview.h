@@ -14,6 +14,7 @@
 
 class QAction;
 class QComboBox;
+class QLabel;
 
 namespace prismara {
 
@@ -21,6 +22,10 @@ class ColorHub;
 class PaletteGrid;
 class PaletteJob;
 class PaletteTransfer;
+
+// Where a page lies in its palette, counted from the newest colour: "217–432 of 1,380";
+// "No colors" for an empty palette.
+QString PageRangeText(std::int32_t colorCount, std::int32_t page);
 
 class PaletteView : public QWidget
 {
@@ -47,9 +52,14 @@ public:
                    const std::function<void(const StoreResult&)>& done);
     // Imports palette files as new palettes and shows the last one made.
     void importPaletteFiles(const QStringList& files);
+    // lblPage: the page on view and the colours it shows ("Page 2 of 7", "217–432 of 1,380");
+    // the window places it.
+    QLabel* pageLabel() const { return lblPage_; }
 
     // Window build: lay out the grid cells and hide the selection frame.
     void buildGrid();
+    // Gives the grid the largest cells that fit `area` (never smaller than designed).
+    void fitGrid(QSize area);
     // Re-reads the index into the selector, selects its first entry (showing that palette at
     // page 1) and rebuilds "Add This Color To". Problems with the index are shown once.
     void ShowChartMenu();
@@ -119,6 +129,7 @@ private:
     ColorHub& hub_;
     PaletteStore store_;
     QComboBox* cmbChart_;
+    QLabel* lblPage_;
     PaletteGrid* grid_;
     PaletteTransfer* transfer_;
     PaletteJob* job_;

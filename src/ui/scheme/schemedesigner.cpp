@@ -29,6 +29,7 @@
 #include <QTabBar>
 #include <QToolBar>
 
+#include <algorithm>
 #include <string_view>
 
 namespace prismara {
@@ -42,6 +43,7 @@ constexpr QRect kSchemeList(396, 33, 156, 150);
 constexpr QRect kDeleteButton(396, 186, 156, 23);
 constexpr QRect kLockBox(396, 212, 156, 19);
 constexpr int kPaneBottom = 236;
+constexpr QSize kDesignedSize(560, 240);
 
 // The pop-up entries that only the Web Links Color samples offer.
 constexpr std::string_view kWebLinksOnlyEntries[] = {"mnuViewCode",     "pop1sep1", "mnuCopyInline", "mnuCopyHtml",
@@ -128,6 +130,7 @@ void SchemeDesigner::buildTabs()
 {
     // The pane under the tabs holds the panels and the saved-scheme commands.
     auto* pane = new QFrame(this);
+    pane_ = pane;
     pane->setObjectName("fraSchemePane");
     pane->setFrameShape(QFrame::StyledPanel);
     pane->setFrameShadow(QFrame::Raised);
@@ -269,6 +272,30 @@ void SchemeDesigner::wirePopup()
         FrmShowweb::showPreview(hub_.platform(), state_, hub_.mainWindow());
         hub_.mainWindow()->activateWindow();
     });
+}
+
+void SchemeDesigner::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (!lblVisionWarning_)
+        return;
+    const int extraWidth = std::max(0, width() - kDesignedSize.width());
+    const int extraHeight = std::max(0, height() - kDesignedSize.height());
+    // The page as designed: the panels are all as wide.
+    const int pageWidth =
+        panels_.empty() ? 0 : panels_.front()->pageRect().width() - (panels_.front()->width() - SchemePanel::kWidth);
+    const int panelExtra = std::min(extraWidth, pageWidth * extraHeight / SchemePanel::kHeight);
+    const int listExtra = extraWidth - panelExtra;
+    pane_->resize(556 + extraWidth, kPaneBottom - pane_->y() + extraHeight);
+    for (SchemePanel* panel : panels_)
+        panel->resize(SchemePanel::kWidth + panelExtra, SchemePanel::kHeight + extraHeight);
+    picSchemeTbar_->move(kSchemeToolbar.left() + panelExtra, kSchemeToolbar.top());
+    lstCorset_->setGeometry(kSchemeList.adjusted(panelExtra, 0, panelExtra + listExtra, extraHeight));
+    cmdDelItem_->setGeometry(kDeleteButton.translated(panelExtra, extraHeight).adjusted(0, 0, listExtra, 0));
+    chkPause_->move(kLockBox.left() + panelExtra, kLockBox.top() + extraHeight);
+    const int warningLeft = chkPause_->geometry().right() + 6;
+    lblVisionWarning_->setGeometry(warningLeft, chkPause_->y(), kLockBox.right() + 1 + panelExtra + listExtra - warningLeft,
+                                   kLockBox.height());
 }
 
 void SchemeDesigner::setUpPanels()

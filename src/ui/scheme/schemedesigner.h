@@ -72,6 +72,9 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A larger designer gives its extra height to the mock-up and the saved-scheme list, and its
+    // extra width to the mock-up (keeping the page's proportions) and then to the list.
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildTabs();
@@ -101,6 +104,7 @@ private:
     QMenu* popup_;
     SchemeState state_;
     QTabBar* tabColor_ = nullptr;
+    QWidget* pane_ = nullptr;
     std::vector<SchemePanel*> panels_;
     QWidget* picSchemeTbar_ = nullptr;
     QToolBar* tlbColorScheme_ = nullptr;

@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include <cmath>
 #include <map>
 
 namespace prismara {
@@ -67,7 +68,49 @@ SchemePanel::SchemePanel(std::size_t style, const DisplayFilter* filter, QWidget
 QRect SchemePanel::pageRect() const
 {
     const int optionsWidth = SchemeLayouts::forPanel(SchemeStyles::style(style_).panel).optionsWidth;
-    return {kMargin, kMargin, kWidth - 2 * kMargin - kGap - optionsWidth, kHeight - 2 * kMargin};
+    return {kMargin, kMargin, width() - 2 * kMargin - kGap - optionsWidth, height() - 2 * kMargin};
+}
+
+void SchemePanel::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (!optionFrame_)
+        return;
+    const int optionsWidth = optionFrame_->width();
+    optionFrame_->setGeometry(width() - kMargin - optionsWidth, kMargin, optionsWidth, height() - 2 * kMargin);
+    placeSamples();
+}
+
+void SchemePanel::placeSamples()
+{
+    const QRect content = pageRect().adjusted(1, kPageBar + 1, -1, -1);
+    const int optionsWidth = optionFrame_->width();
+    const QSize designed(kWidth - 2 * kMargin - kGap - optionsWidth - 2, kHeight - 2 * kMargin - kPageBar - 2);
+    scaleX_ = static_cast<double>(content.width()) / designed.width();
+    scaleY_ = static_cast<double>(content.height()) / designed.height();
+    if (sampleHolder_ != this)
+        sampleHolder_->setGeometry(content);
+    origin_ = sampleHolder_ == this ? content.topLeft() : QPoint(0, 0);
+    // Edges scaled and rounded, so neighbouring samples still meet.
+    auto x = [this](int v) { return static_cast<int>(std::lround(v * scaleX_)); };
+    auto y = [this](int v) { return static_cast<int>(std::lround(v * scaleY_)); };
+    for (std::size_t i = 0; i < samples_.size() && i < designedRects_.size(); ++i) {
+        const QRect& r = designedRects_[i];
+        if (r.isNull())
+            continue;
+        samples_[i]->setGeometry(QRect(QPoint(x(r.left()), y(r.top())), QPoint(x(r.right() + 1) - 1, y(r.bottom() + 1) - 1))
+                                     .translated(origin_));
+    }
+    for (BadgeLabel* badge : badges_)
+        if (!badge->isHidden())
+            badge->move(badgePlace(badge));
+}
+
+QPoint SchemePanel::badgePlace(const BadgeLabel* badge) const
+{
+    const QPoint page = badge->property("rightCentre").toPoint();
+    const QPoint at(static_cast<int>(std::lround(page.x() * scaleX_)), static_cast<int>(std::lround(page.y() * scaleY_)));
+    return at + origin_ - QPoint(badge->width(), badge->height() / 2);
 }
 
 void SchemePanel::buildOptions()
@@ -76,6 +119,7 @@ void SchemePanel::buildOptions()
     const int optionsWidth = SchemeLayouts::forPanel(table.panel).optionsWidth;
 
     auto* frame = new QFrame(this);
+    optionFrame_ = frame;
     frame->setObjectName(ToQString(table.optionFrame));
     frame->setFrameShape(QFrame::StyledPanel);
     frame->setFrameShadow(QFrame::Sunken);
@@ -135,13 +179,17 @@ void SchemePanel::buildSamples()
         holder->setGeometry(content);
         origin = QPoint(0, 0);
     }
+    sampleHolder_ = holder;
+    origin_ = origin;
 
     samples_.assign(table.samples.size(), nullptr);
+    designedRects_.assign(table.samples.size(), QRect());
     auto place = [&](const SampleGeometry& row) {
         const auto index = table.sampleIndex(row.name);
         if (!index || samples_[*index])
             return;
         SampleGeometry at = row;
+        designedRects_[*index] = row.rect;
         at.rect.translate(origin);
         auto* sample = new SchemeSample(at, filter_, holder);
         samples_[*index] = sample;
@@ -160,10 +208,10 @@ void SchemePanel::buildSamples()
             samples_[i]->hide();
         }
     }
-    buildBadges(holder, origin);
+    buildBadges(holder);
 }
 
-void SchemePanel::buildBadges(QWidget* holder, QPoint origin)
+void SchemePanel::buildBadges(QWidget* holder)
 {
     const SchemeStyle& table = SchemeStyles::style(style_);
     const PanelLayout& layout = SchemeLayouts::forPanel(table.panel);
@@ -180,7 +228,7 @@ void SchemePanel::buildBadges(QWidget* holder, QPoint origin)
         badge->hide();
         for (const BadgePlace& place : layout.badges)
             if (pair.name == place.pair) {
-                badge->setProperty("rightCentre", place.rightCentre + origin);
+                badge->setProperty("rightCentre", place.rightCentre);
                 badge->show();
             }
         badges_.push_back(badge);
@@ -228,8 +276,7 @@ void SchemePanel::showContrast(const SchemeState& state)
         badge->setProperty("passes", c.passesAA);
         badge->setBadgeColor(c.passesAA ? QColor(0x1e, 0x6b, 0x34) : QColor(0xb3, 0x14, 0x1e));
         badge->adjustSize();
-        const QPoint at = badge->property("rightCentre").toPoint();
-        badge->move(at.x() - badge->width(), at.y() - badge->height() / 2);
+        badge->move(badgePlace(badge));
         badge->raise();
     }
     const std::vector<bool> failing = FailingElements(state, style_);

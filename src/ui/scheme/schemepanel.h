@@ -29,7 +29,8 @@ class SchemePanel : public QWidget
 {
     Q_OBJECT
 public:
-    // Width and height of every panel, in pixels.
+    // Designed width and height of every panel, in pixels; a larger panel scales the mock-up
+    // page's samples (not their text) to its size.
     static constexpr int kWidth = 345;
     static constexpr int kHeight = 199;
 
@@ -65,11 +66,14 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void placeSamples();
+    QPoint badgePlace(const BadgeLabel* badge) const;
     void buildOptions();
     void buildSamples();
-    void buildBadges(QWidget* holder, QPoint origin);
+    void buildBadges(QWidget* holder);
     void showContrast(const SchemeState& state);
     void sampleReleased(SchemeSample* sample, Qt::MouseButton button, const QPoint& globalPos);
     void sampleClicked(SchemeSample* sample);
@@ -80,6 +84,12 @@ private:
     std::vector<QRadioButton*> options_;   // element order
     std::vector<SchemeSample*> samples_;   // the style's sample order
     std::vector<BadgeLabel*> badges_;      // the style's contrast pair order
+    QWidget* optionFrame_ = nullptr;
+    QWidget* sampleHolder_ = nullptr;
+    std::vector<QRect> designedRects_;     // per sample, page content coordinates
+    QPoint origin_;                        // the page content's corner in the holder
+    double scaleX_ = 1;
+    double scaleY_ = 1;
 };
 
 } // namespace prismara

@@ -8,6 +8,7 @@
 #include "platform/settings.h"
 #include "core/wheel/celllayout.h"
 #include "ui/wheel/colorcellring.h"
+#include "ui/wheel/harmonyswatches.h"
 #include "core/wheel/harmony.h"
 #include "core/wheel/wheelcolors.h"
 #include "widgets/displayfilter.h"
@@ -18,6 +19,9 @@
 #include <QComboBox>
 #include <QPaintEvent>
 #include <QPainter>
+
+#include <algorithm>
+#include <cmath>
 
 namespace prismara {
 
@@ -97,6 +101,36 @@ std::array<QRectF, kWheelCells> inPixels(const CellBoxes& boxes)
     return rects;
 }
 
+using Rects = std::array<QRectF, kWheelCells>;
+
+QRectF boundsOf(const Rects& cells, const Rects& markers)
+{
+    QRectF bounds;
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        bounds = bounds.united(cells[i]).united(markers[i]);
+    return bounds;
+}
+
+// The designed cells and markers scaled by `scale` about the corner of their bounds, which moves
+// to `at`; squares are kept on whole pixels so their edges stay sharp.
+void scaleInto(Rects& cells, Rects& markers, QPointF at, qreal scale, bool wholePixels)
+{
+    const QPointF from = boundsOf(cells, markers).topLeft();
+    auto map = [&](QRectF& r) {
+        r = QRectF(at + (r.topLeft() - from) * scale, r.size() * scale);
+        if (wholePixels)
+            r = QRectF(QPointF(std::round(r.left()), std::round(r.top())),
+                       QSizeF(std::round(r.width()), std::round(r.height())));
+    };
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        map(cells[i]);
+        map(markers[i]);
+    }
+}
+
+// Room between the wheel and the harmony list, and round the harmony swatches.
+constexpr int kSwatchGap = 6;
+
 } // namespace
 
 ColorWheelFrame::ColorWheelFrame(ColorHub& hub, QWidget* parent)
@@ -107,7 +141,7 @@ ColorWheelFrame::ColorWheelFrame(ColorHub& hub, QWidget* parent)
     for (int type = 0; type < kWheelTypeCount; ++type)
         mnuWheel_[static_cast<std::size_t>(type)] = hub.action(kWheelTypes[type].action);
     setObjectName("fraColorWheel");
-    setFixedSize(kFrameSize);
+    setMinimumSize(kFrameSize);
 
     shpColorWheel_ = new ColorCellRing(ColorCellRing::Shape::Circle, "shpColorWheel", this);
     lblColorSquare_ = new ColorCellRing(ColorCellRing::Shape::Square, "lblColorSquare", this);
@@ -133,6 +167,17 @@ ColorWheelFrame::ColorWheelFrame(ColorHub& hub, QWidget* parent)
     cmbColorwheel_->setCurrentIndex(-1);
     connect(cmbColorwheel_, &QComboBox::currentIndexChanged, this, [this](int index) { applyHarmony(index); });
 
+    picHarmony_ = new HarmonySwatches(&hub.displayFilter(), this);
+    picHarmony_->hide();
+    connect(picHarmony_, &HarmonySwatches::taken, this, [this](ColorValue color) {
+        hub_.ClearSchemeSelection();
+        hub_.CurrentColorChanged(color, WriteRecent::Yes);
+    });
+    connect(picHarmony_, &HarmonySwatches::copyRequested, this, [this](const QString& text) {
+        hub_.platform().clearClipboard();
+        hub_.platform().setClipboardText(text);
+    });
+
     // Until the first colour arrives the cells show the start colour.
     GetWheel(kWhite, kRgbWheel);
 
@@ -143,16 +188,88 @@ ColorWheelFrame::ColorWheelFrame(ColorHub& hub, QWidget* parent)
             connect(entry, &QAction::triggered, this, [this, type](bool checked) { chooseWheelType(type, checked); });
     if (mnuColorSquare_)
         connect(mnuColorSquare_, &QAction::triggered, this, [this](bool checked) { switchDisplay(checked); });
+    resize(kFrameSize);
 }
+
+QSize ColorWheelFrame::designedSize() { return kFrameSize; }
+
+int ColorWheelFrame::besideColumnWidth() const { return picHarmony_->columnWidth() + kSwatchGap; }
 
 void ColorWheelFrame::layOutCells()
 {
-    shpColorWheel_->layOut(inPixels(WheelCellLayout()), inPixels(WheelMarkerLayout()));
-    lblColorSquare_->layOut(inPixels(SquareCellLayout()), inPixels(SquareMarkerLayout()));
+    cellsPlaced_ = true;
+    placeCells();
     for (ColorCellRing* cells : {shpColorWheel_, lblColorSquare_}) {
         cells->hideAllMarkers();
         cells->hide();
     }
+}
+
+void ColorWheelFrame::resizeEvent(QResizeEvent* event)
+{
+    QGroupBox::resizeEvent(event);
+    const int extraWidth = width() - kFrameSize.width();
+    chkLock_->move(kLockBox.left() + extraWidth / 2, kLockBox.top());
+    cmbColorwheel_->setGeometry(kHarmonyList.left(), height() - (kFrameSize.height() - kHarmonyList.top()),
+                                kHarmonyList.width() + extraWidth, kHarmonyList.height());
+    if (cellsPlaced_)
+        placeCells();
+}
+
+void ColorWheelFrame::placeCells()
+{
+    const int extraWidth = width() - kFrameSize.width();
+    const int extraHeight = height() - kFrameSize.height();
+    // The harmony swatches take a column beside the wheel when the frame is much wider than
+    // tall, else rows below it when there is height enough; otherwise they stay hidden.
+    const int columnWidth = picHarmony_->columnWidth();
+    const bool beside = extraWidth - extraHeight >= columnWidth + kSwatchGap &&
+                        picHarmony_->heightFor(columnWidth) <= cmbColorwheel_->y() - kLockBox.bottom() - kSwatchGap;
+    const int belowWidth = width() - 2 * kSwatchGap;
+    const int belowHeight = picHarmony_->heightFor(belowWidth) + kSwatchGap;
+    const bool below = !beside && extraHeight >= belowHeight + kSwatchGap;
+    const int ringExtraWidth = extraWidth - (beside ? columnWidth + kSwatchGap : 0);
+    const int ringExtraHeight = extraHeight - (below ? belowHeight : 0);
+
+    auto place = [&](ColorCellRing* ring, Rects cells, Rects markers, bool wholePixels) {
+        const QRectF bounds = boundsOf(cells, markers);
+        // As designed when there is no room to spare; else as large as the room allows, centred
+        // across and at the top, so that the swatches follow right below.
+        const qreal scale = std::min((bounds.width() + ringExtraWidth) / bounds.width(),
+                                     (bounds.height() + ringExtraHeight) / bounds.height());
+        if (scale > 1) {
+            const qreal roomWidth = bounds.width() + ringExtraWidth;
+            const QPointF at = bounds.topLeft() + QPointF((roomWidth - bounds.width() * scale) / 2, 0);
+            scaleInto(cells, markers, at, scale, wholePixels);
+        }
+        ring->layOut(cells, markers);
+    };
+    place(shpColorWheel_, inPixels(WheelCellLayout()), inPixels(WheelMarkerLayout()), false);
+    place(lblColorSquare_, inPixels(SquareCellLayout()), inPixels(SquareMarkerLayout()), true);
+
+    if (beside) {
+        const int h = picHarmony_->heightFor(columnWidth);
+        const int top = kLockBox.bottom() + 1 + (cmbColorwheel_->y() - kLockBox.bottom() - 1 - h) / 2;
+        picHarmony_->setGeometry(width() - kSwatchGap - columnWidth, top, columnWidth, h);
+    } else if (below) {
+        const int ringBottom = std::max(shpColorWheel_->geometry().bottom(), lblColorSquare_->geometry().bottom());
+        picHarmony_->setGeometry(kSwatchGap, std::min(ringBottom + 1 + kSwatchGap, cmbColorwheel_->y() - belowHeight),
+                                 belowWidth, belowHeight - kSwatchGap);
+    }
+    picHarmony_->setVisible(beside || below);
+    showHarmonyColors();
+}
+
+void ColorWheelFrame::showHarmonyColors()
+{
+    if (picHarmony_->isHidden())
+        return;
+    std::vector<HarmonySwatches::Entry> entries;
+    const int harmony = cmbColorwheel_->currentIndex();
+    for (int i = 0; i < kWheelCells; ++i)
+        if (!neverMarked(i) && HarmonyMarks(harmony, i))
+            entries.push_back({shpColorWheel_->cellColor(i), i});
+    picHarmony_->setEntries(entries);
 }
 
 void ColorWheelFrame::applyStoredDisplay()
@@ -185,6 +302,7 @@ void ColorWheelFrame::GetWheel(ColorValue color, int colorwheeltype)
     const std::array<ColorValue, kWheelCells> colors = WheelColors(color, colorwheeltype);
     shpColorWheel_->setColors(colors);
     lblColorSquare_->setColors(colors);
+    showHarmonyColors();
 }
 
 bool ColorWheelFrame::locked() const { return chkLock_->isChecked(); }
@@ -234,6 +352,7 @@ void ColorWheelFrame::applyHarmony(int index)
     for (int i = 0; i < kWheelCells; ++i)
         if (!neverMarked(i))
             cells->setMarkerVisible(i, HarmonyMarks(index, i));
+    showHarmonyColors();
 }
 
 bool ColorWheelFrame::squareShown() const { return mnuColorSquare_ && mnuColorSquare_->isChecked(); }

@@ -16,6 +16,7 @@ namespace prismara {
 
 class ColorCellRing;
 class ColorHub;
+class HarmonySwatches;
 
 class ColorWheelFrame : public QGroupBox
 {
@@ -42,12 +43,24 @@ public:
 
     ColorCellRing* wheelCells() const { return shpColorWheel_; }
     ColorCellRing* squareCells() const { return lblColorSquare_; }
+    // The marked colours as labelled swatches; shown while the frame has room for them.
+    HarmonySwatches* harmonySwatches() const { return picHarmony_; }
+
+    // The designed size, which is also the least: 122 x 168.
+    static QSize designedSize();
+    // The width the harmony swatches take beside the wheel, their gap included.
+    int besideColumnWidth() const;
 
 protected:
     // A thin rounded frame with the caption set into its top edge.
     void paintEvent(QPaintEvent* event) override;
+    // A larger frame gives the wheel and the square larger cells, and the harmony swatches a place
+    // below them (or beside them when the frame is wide).
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void placeCells();
+    void showHarmonyColors();
     void chooseWheelType(int type, bool checkedNow);
     void switchDisplay(bool toSquare);
     void applyHarmony(int index);
@@ -62,6 +75,8 @@ private:
     ColorCellRing* lblColorSquare_;
     QCheckBox* chkLock_;
     QComboBox* cmbColorwheel_;
+    HarmonySwatches* picHarmony_;
+    bool cellsPlaced_ = false;
 };
 
 } // namespace prismara
