@@ -2,7 +2,9 @@
 #include "shell/toolbaricons.h"
 
 #include "platform/qtplatform.h"
+#include "widgets/desktoppalette.h"
 
+#include <QApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -44,7 +46,8 @@ QPixmap drawIcon(const QString& tag)
     pix.fill(Qt::transparent);
     QPainter p(&pix);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(40, 40, 40), 1.5));
+    // The outlines in ink that reads on the desktop's toolbar, light or dark.
+    p.setPen(QPen(SchemeColor(QApplication::palette(), QColor(40, 40, 40), QColor(225, 225, 225)), 1.5));
     if (tag == "pickcolor") {
         p.setBrush(QColor(230, 230, 230));
         p.drawRect(QRectF(14, 4, 8, 12));

@@ -140,6 +140,28 @@ TEST_F(Shell, TheWindowGrowsFromItsDesignedSizeAndRemembersItsSize)
     }
 }
 
+TEST_F(Shell, ADarkDesktopKeepsTheChromeReadableAndTheMockupsTheirDesignedColours)
+{
+    const QPalette light = QApplication::palette();
+    QPalette dark = light;
+    for (auto [role, colour] : {std::pair{QPalette::Window, QColor(40, 40, 40)}, {QPalette::WindowText, QColor(230, 230, 230)},
+                                {QPalette::Base, QColor(30, 30, 30)}, {QPalette::Text, QColor(230, 230, 230)}})
+        dark.setColor(role, colour);
+    QApplication::setPalette(dark);
+    write("c1.rgb", "336699");
+    open();
+    const QImage grid = find("lblcor")->grab().toImage();
+    const QImage panel = find<SchemePanel>("picLinkColor")->grab().toImage();
+    const QColor gamut = find("lblGamut")->palette().color(QPalette::WindowText);
+    QApplication::setPalette(light);
+
+    auto* cells = find<PaletteGrid>("lblcor");
+    EXPECT_LT(grid.pixelColor(cells->cellRect(5).topLeft() + QPoint(3, 3)).lightness(), 128) << "empty cells are dark";
+    EXPECT_GT(gamut.lightness(), 160) << "the gamut warning reads on a dark window";
+    const QRect page = find<SchemePanel>("picLinkColor")->pageRect();
+    EXPECT_EQ(panel.pixelColor(page.bottomLeft() + QPoint(2, -2)), QColor(Qt::white)) << "the mock-up page stays white";
+}
+
 TEST_F(Shell, MenusAndToolbarFollowTheirTables)
 {
     open();

@@ -5,6 +5,7 @@
 #include "core/app/twips.h"
 #include "platform/platform.h"
 #include "platform/qtconvert.h"
+#include "widgets/desktoppalette.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -109,7 +110,7 @@ ConversionPanel::ConversionPanel(ColorHub& hub, QWidget* parent) : QFrame(parent
     lblGamut_->setGeometry(TwipsToPixels(kSliderLeft), TwipsToPixels(kSliderTops[kGamutRow]) - 2,
                            TwipsToPixels(kValueLeft + kValueWidth - kSliderLeft), kValueHeight);
     QPalette gamutText = lblGamut_->palette();
-    gamutText.setColor(QPalette::WindowText, QColor(0xa0, 0x00, 0x5a));
+    gamutText.setColor(QPalette::WindowText, SchemeColor(gamutText, QColor(0xa0, 0x00, 0x5a), QColor(0xff, 0x8c, 0xc6)));
     lblGamut_->setPalette(gamutText);
     QFont bold = lblGamut_->font();
     bold.setBold(true);

@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPixmap>
 
 #include <algorithm>
 
@@ -164,16 +165,30 @@ bool PaletteGrid::event(QEvent* event)
     return true;
 }
 
-void PaletteGrid::paintEmptyCell(QPainter& painter, const QRect& box) const
+void PaletteGrid::paintEmptyCell(QPainter& painter, const QRect& box)
 {
     // The window's own colours, hatched: no colour of a palette looks like it, light or dark.
-    QColor line = palette().color(QPalette::WindowText);
+    // Drawn once per size and scheme, then copied.
+    const QPalette& pal = palette();
+    const qreal ratio = devicePixelRatioF();
+    const QColor back = pal.color(QPalette::Window);
+    QColor line = pal.color(QPalette::WindowText);
     line.setAlpha(90);
-    painter.fillRect(box, palette().color(QPalette::Window));
-    painter.fillRect(box.adjusted(1, 1, -1, -1), QBrush(line, Qt::BDiagPattern));
-    painter.setPen(QPen(line, 0));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(box.adjusted(0, 0, -1, -1));
+    if (emptyCell_.size() != box.size() * ratio || emptyCell_.devicePixelRatio() != ratio || emptyBack_ != back ||
+        emptyLine_ != line) {
+        emptyBack_ = back;
+        emptyLine_ = line;
+        emptyCell_ = QPixmap(box.size() * ratio);
+        emptyCell_.setDevicePixelRatio(ratio);
+        QPainter p(&emptyCell_);
+        const QRect cell(QPoint(0, 0), box.size());
+        p.fillRect(cell, back);
+        p.fillRect(cell.adjusted(1, 1, -1, -1), QBrush(line, Qt::BDiagPattern));
+        p.setPen(QPen(line, 0));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(cell.adjusted(0, 0, -1, -1));
+    }
+    painter.drawPixmap(box.topLeft(), emptyCell_);
 }
 
 void PaletteGrid::paintEvent(QPaintEvent* event)

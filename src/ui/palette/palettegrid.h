@@ -7,6 +7,8 @@
 #include "core/palette/palettepage.h"
 #include "widgets/colordrag.h"
 
+#include <QColor>
+#include <QPixmap>
 #include <QWidget>
 
 #include <array>
@@ -85,7 +87,7 @@ protected:
 private:
     static std::size_t slot(int index) { return static_cast<std::size_t>(index); }
     void setHovered(int index);
-    void paintEmptyCell(QPainter& painter, const QRect& box) const;
+    void paintEmptyCell(QPainter& painter, const QRect& box);
 
     std::array<ColorValue, kCells> colors_{};
     const DisplayFilter* filter_ = nullptr;
@@ -93,6 +95,9 @@ private:
     int pitchX_ = kPitchX;
     int pitchY_ = kPitchY;
     int hovered_ = -1;
+    QPixmap emptyCell_; // one empty cell, drawn for emptyBack_ and emptyLine_
+    QColor emptyBack_;
+    QColor emptyLine_;
     int selected_ = -1;
     int pressed_ = -1;
     Qt::MouseButton pressedButton_ = Qt::NoButton;

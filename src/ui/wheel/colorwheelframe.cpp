@@ -216,8 +216,20 @@ void ColorWheelFrame::resizeEvent(QResizeEvent* event)
         placeCells();
 }
 
+std::vector<HarmonySwatches::Entry> ColorWheelFrame::harmonyEntries() const
+{
+    std::vector<HarmonySwatches::Entry> entries;
+    const int harmony = cmbColorwheel_->currentIndex();
+    for (int i = 0; i < kWheelCells; ++i)
+        if (!neverMarked(i) && HarmonyMarks(harmony, i))
+            entries.push_back({shpColorWheel_->cellColor(i), i});
+    return entries;
+}
+
 void ColorWheelFrame::placeCells()
 {
+    // The swatches' rows depend on how many colours the harmony has.
+    picHarmony_->setEntries(harmonyEntries());
     const int extraWidth = width() - kFrameSize.width();
     const int extraHeight = height() - kFrameSize.height();
     // The harmony swatches take a column beside the wheel when the frame is much wider than
@@ -264,12 +276,12 @@ void ColorWheelFrame::showHarmonyColors()
 {
     if (picHarmony_->isHidden())
         return;
-    std::vector<HarmonySwatches::Entry> entries;
-    const int harmony = cmbColorwheel_->currentIndex();
-    for (int i = 0; i < kWheelCells; ++i)
-        if (!neverMarked(i) && HarmonyMarks(harmony, i))
-            entries.push_back({shpColorWheel_->cellColor(i), i});
-    picHarmony_->setEntries(entries);
+    const std::vector<HarmonySwatches::Entry> entries = harmonyEntries();
+    // A harmony of another size takes other rows: lay the frame out again.
+    if (entries.size() != picHarmony_->entries().size() && cellsPlaced_)
+        placeCells();
+    else
+        picHarmony_->setEntries(entries);
 }
 
 void ColorWheelFrame::applyStoredDisplay()

@@ -3,10 +3,12 @@
 #pragma once
 
 #include "core/colour/colorvalue.h"
+#include "ui/wheel/harmonyswatches.h"
 
 #include <QGroupBox>
 
 #include <array>
+#include <vector>
 
 class QAction;
 class QCheckBox;
@@ -16,7 +18,6 @@ namespace prismara {
 
 class ColorCellRing;
 class ColorHub;
-class HarmonySwatches;
 
 class ColorWheelFrame : public QGroupBox
 {
@@ -61,6 +62,7 @@ protected:
 private:
     void placeCells();
     void showHarmonyColors();
+    std::vector<HarmonySwatches::Entry> harmonyEntries() const;
     void chooseWheelType(int type, bool checkedNow);
     void switchDisplay(bool toSquare);
     void applyHarmony(int index);

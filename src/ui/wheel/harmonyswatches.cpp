@@ -55,7 +55,8 @@ int HarmonySwatches::columns(int width) const
 
 int HarmonySwatches::heightFor(int width) const
 {
-    const int rows = (kMaxEntries + columns(width) - 1) / columns(width);
+    const int shown = entries_.empty() ? kMaxEntries : static_cast<int>(entries_.size());
+    const int rows = (shown + columns(width) - 1) / columns(width);
     return rows * (entrySize().height() + kGap) + cmdCopyAll_->sizeHint().height();
 }
 

@@ -32,7 +32,7 @@ public:
     void setEntries(const std::vector<Entry>& entries);
     const std::vector<Entry>& entries() const { return entries_; }
 
-    // The height the swatches and the button take at `width` (swatches flow into rows).
+    // The height the swatches shown and the button take at `width` (swatches flow into rows).
     int heightFor(int width) const;
     // The width of one column of swatches (the strip beside the wheel).
     int columnWidth() const;
