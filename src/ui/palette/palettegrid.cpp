@@ -244,6 +244,8 @@ void PaletteGrid::mousePressEvent(QMouseEvent* event)
 
 void PaletteGrid::mouseMoveEvent(QMouseEvent* event)
 {
+    const int hovered = cellAt(event->position().toPoint());
+    setHovered(hovered >= 0 && !isEmptyCell(hovered) ? hovered : -1);
     if (pressed_ >= 0 && pressedButton_ == Qt::LeftButton && drag_.moved(*event)) {
         const int cell = pressed_;
         pressed_ = -1;
@@ -273,13 +275,6 @@ void PaletteGrid::mouseDoubleClickEvent(QMouseEvent* event)
     mousePressEvent(event);
     if (event->button() == Qt::LeftButton && pressed_ >= 0)
         emit cellDoubleClicked(pressed_);
-}
-
-void PaletteGrid::mouseMoveEvent(QMouseEvent* event)
-{
-    const int cell = cellAt(event->position().toPoint());
-    setHovered(cell >= 0 && !isEmptyCell(cell) ? cell : -1);
-    QWidget::mouseMoveEvent(event);
 }
 
 void PaletteGrid::leaveEvent(QEvent* event)
