@@ -138,6 +138,11 @@ TEST_F(Shell, TheWindowGrowsFromItsDesignedSizeAndRemembersItsSize)
         open();
         EXPECT_EQ(window->size(), c.expected) << c.width << " x " << c.height;
     }
+    platform.settings.insert(positionKey("Maximized"), "1");
+    open();
+    EXPECT_TRUE(window->isMaximized());
+    action("mnuExit")->trigger();
+    EXPECT_EQ(platform.settings.value(positionKey("Maximized")), "1");
 }
 
 TEST_F(Shell, ADarkDesktopKeepsTheChromeReadableAndTheMockupsTheirDesignedColours)
