@@ -1,10 +1,11 @@
 // Colours dragged and dropped the desktop's way: the drag data and its picture, drags out of the
-// swatch, a palette cell, a wheel cell and a scheme sample, and drops on the swatch, the palette
-// grid and the scheme samples (a read-only palette and a locked scheme refuse and say why).
+// swatch, a palette cell, a wheel cell, a harmony swatch and a scheme sample, and drops on the
+// swatch, the palette grid and the scheme samples (a read-only palette and a locked scheme refuse and say why).
 #include "ui/palette/palettegrid.h"
 #include "ui/palette/paletteview.h"
 #include "ui/scheme/schemesample.h"
 #include "ui/wheel/colorcellring.h"
+#include "ui/wheel/harmonyswatches.h"
 #include "support/windowfixture.h"
 #include "widgets/colordrag.h"
 #include "widgets/colorswatch.h"
@@ -83,6 +84,10 @@ TEST(ColorDrag, ViewsDragTheColourUnderThePressAndTakeNoClick)
     auto* grid = w.find<PaletteGrid>("lblcor");
     auto* wheel = w.find<ColorCellRing>("shpColorWheel");
     auto* link = w.find<SchemeSample>("lblnl");
+    HarmonySwatches harmonies(nullptr, nullptr);
+    harmonies.resize(300, 120);
+    harmonies.setEntries({{MakeColor(1, 2, 3), 0}, {MakeColor(4, 5, 6), 4}});
+    QObject::connect(&harmonies, &HarmonySwatches::taken, [&w](ColorValue c) { w.setColor(c); });
     const struct {
         const char* name;
         QWidget* widget;
@@ -93,6 +98,7 @@ TEST(ColorDrag, ViewsDragTheColourUnderThePressAndTakeNoClick)
         {"a palette cell", grid, grid->cellRect(30).center(), grid->cellColor(30)},
         {"a wheel cell", wheel, wheel->cellRect(4).center().toPoint(), wheel->cellColor(4)},
         {"a scheme sample: the colour a click takes", link, QPoint(20, 5), link->foreColor()},
+        {"a harmony swatch", &harmonies, harmonies.swatchRect(1).center(), MakeColor(4, 5, 6)},
     };
     const QByteArray recent = w.bytes("recent.rgb");
     for (const auto& row : rows) {

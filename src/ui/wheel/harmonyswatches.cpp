@@ -151,15 +151,35 @@ void HarmonySwatches::paintEvent(QPaintEvent*)
     }
 }
 
+void HarmonySwatches::mousePressEvent(QMouseEvent* event)
+{
+    drag_.reset();
+    if (swatchAt(event->position().toPoint()) >= 0)
+        drag_.press(*event);
+    QWidget::mousePressEvent(event);
+}
+
+void HarmonySwatches::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!drag_.moved(*event)) {
+        QWidget::mouseMoveEvent(event);
+        return;
+    }
+    if (const int i = swatchAt(drag_.origin()); i >= 0)
+        StartColorDrag(this, entries_[static_cast<std::size_t>(i)].color);
+}
+
 void HarmonySwatches::mouseReleaseEvent(QMouseEvent* event)
 {
+    const bool pressedHere = drag_.pressed(); // a left press on a swatch that did not become a drag
+    drag_.reset();
     const int i = swatchAt(event->position().toPoint());
     if (i < 0) {
         QWidget::mouseReleaseEvent(event);
         return;
     }
     const ColorValue color = entries_[static_cast<std::size_t>(i)].color;
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton && pressedHere)
         emit taken(color);
     else if (event->button() == Qt::RightButton)
         emit copyRequested(ToQString(HtmlHex(color)));

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/colour/colorvalue.h"
+#include "widgets/colordrag.h"
 
 #include <QWidget>
 
@@ -45,7 +46,7 @@ public:
     QString allText() const;
 
 signals:
-    // A swatch clicked with the left button: take its colour.
+    // A swatch clicked with the left button: take its colour (a press that moves drags it instead).
     void taken(ColorValue color);
     // A swatch clicked with the right button, or "Copy All": copy this text.
     void copyRequested(const QString& text);
@@ -53,6 +54,8 @@ signals:
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -64,6 +67,7 @@ private:
     const DisplayFilter* filter_;
     std::vector<Entry> entries_;
     QPushButton* cmdCopyAll_;
+    ColorDragGesture drag_;
 };
 
 } // namespace prismara
