@@ -37,6 +37,9 @@ TEST(ParseColorText, UnderstoodForms)
         {"#36C", MakeColor(51, 102, 204)},
         {"#3366cc80", MakeColor(51, 102, 204)},
         {"rgb(51, 102, 204)", MakeColor(51, 102, 204)},
+        {"rgb(51 102 204)", MakeColor(51, 102, 204)},
+        {"51,102,204", MakeColor(51, 102, 204)},
+        {" 0 , 255,9 ", MakeColor(0, 255, 9)},
         {"RGBA(51,102,204,0.5)", MakeColor(51, 102, 204)},
         {"rgb(20% 40% 80% / 50%)", MakeColor(51, 102, 204)},
         {"rgb(300 -5 none)", MakeColor(255, 0, 0)},
@@ -81,6 +84,9 @@ TEST(ParseColorText, ErrorsNameWhatWasNotUnderstood)
         {"color(display-p3 1 0 0)", "only the srgb colour space is understood, not \"display-p3\""},
         {"cmyk(1 2 3 4)", "unknown colour function \"cmyk()\""},
         {"#12\n34", "\"#12?34\""},
+        {"51,102,256", "is not a decimal colour"},
+        {"51,102", "is not a decimal colour"},
+        {"1,,2,3", "is not a decimal colour"},
     };
     for (const auto& row : rows) {
         const ColorParseResult parsed = ParseColorText(row.text);

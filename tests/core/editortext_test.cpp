@@ -66,3 +66,41 @@ TEST(EditorText, ChannelBoxesRepairBadTextAndClampDecimals)
     EXPECT_EQ(EditorText::hexValue(u"7f"), 127);
     EXPECT_EQ(EditorText::hexValue(u"x"), 0);
 }
+
+TEST(EditorText, APastedNumberGoesIntoItsBoxAWholeColourSetsTheColourAndAnythingElseIsRefused)
+{
+    using Kind = PasteAction::Kind;
+    struct Row
+    {
+        EditorBox box;
+        std::u16string clipboard;
+        Kind kind;
+        std::string result; // IntoBox: the text; SetColour: HtmlHex; Refuse: part of the reason
+    };
+    const Row rows[] = {
+        {EditorBox::Decimal, u" 255\n", Kind::IntoBox, "255"},
+        {EditorBox::HexChannel, u"ff", Kind::IntoBox, "FF"},
+        {EditorBox::HexChannel, u"3366cc", Kind::SetColour, "#3366CC"},
+        {EditorBox::Decimal, u"51,102,204", Kind::SetColour, "#3366CC"},
+        {EditorBox::Decimal, u"1234", Kind::Refuse, "no colour"},
+        {EditorBox::Html, u"#36c", Kind::SetColour, "#3366CC"},
+        {EditorBox::Html, u"#1a", Kind::IntoBox, "#1A"},
+        {EditorBox::Html, u"hsl(220 60% 50%)", Kind::SetColour, "#3366CC"},
+        {EditorBox::ReadOnly, u"rebeccapurple", Kind::SetColour, "#663399"},
+        {EditorBox::ReadOnly, u"#12", Kind::Refuse, "\"#12\""},
+        {EditorBox::Html, u"#3366cc #ffffff", Kind::Refuse, "no colour"},
+        {EditorBox::Html, u"\u00E9", Kind::Refuse, "no colour"},
+        {EditorBox::Decimal, u" \t", Kind::Refuse, "no text"},
+    };
+    for (const Row& row : rows) {
+        const PasteAction action = EditorText::paste(row.box, row.clipboard);
+        const std::string what = narrow(row.clipboard);
+        ASSERT_EQ(action.kind, row.kind) << what << ": " << action.reason;
+        if (row.kind == Kind::IntoBox)
+            EXPECT_EQ(narrow(action.text), row.result) << what;
+        else if (row.kind == Kind::SetColour)
+            EXPECT_EQ(HtmlHex(action.color), row.result) << what;
+        else
+            EXPECT_NE(action.reason.find(row.result), std::string::npos) << what << ": " << action.reason;
+    }
+}

@@ -1,4 +1,6 @@
-// Tests of the shell's pure logic: INI settings text, setting numbers, window placement.
+// Tests of the shell's pure logic: INI settings text, setting numbers, window placement, the help
+// contents.
+#include "core/app/helpcontents.h"
 #include "core/files/inifile.h"
 #include "core/app/settingstable.h"
 #include "core/app/windowposition.h"
@@ -108,4 +110,17 @@ TEST(WindowPosition, CentresWhenEitherValueIsMissingAndPullsTheWindowOntoTheScre
     // A window larger than the screen ends up with a negative left and top.
     const auto big = PlaceWindow(0, 0, 1200, 900, 1000, 800);
     EXPECT_EQ(std::pair(big.left, big.top), std::pair(-200, -100));
+}
+
+TEST(HelpContents, TopicsInTheirOrderWithDecodedNamesAndIncompleteEntriesSkipped)
+{
+    const char* hhc = R"(<ul>
+  <li><object type="text/sitemap"><param name="Name" value="Prismara Help"><param name="Local" value="index.html"></object>
+  <li><object type="text/sitemap"><param name="Name" value="Menus &amp; toolbar"><param name="Local" value="menus.html#x"></object>
+  <li><object type="text/sitemap"><param name="Name" value="No page"></object>
+  <li><object type="text/sitemap"><param name="Local" value="x.html"><param name="Name" value="Last")";
+    std::string shown;
+    for (const HelpTopic& t : ReadHelpContents(hhc))
+        shown += t.name + "=" + t.page + ";";
+    EXPECT_EQ(shown, "Prismara Help=index.html;Menus & toolbar=menus.html#x;Last=x.html;");
 }

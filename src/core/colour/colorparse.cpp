@@ -224,6 +224,22 @@ ColorParseResult colorFunction(std::string_view name, std::string_view arguments
     return {rule->make(numbers[0], numbers[1], numbers[2]), {}};
 }
 
+// "51,102,204": the program's own decimal text, three channels 0-255 (spaces around them allowed).
+ColorParseResult decimalTriple(std::string_view text, std::string_view shown)
+{
+    const std::vector<std::string_view> values = split(text, ',');
+    std::array<int, 3> channel{};
+    bool fits = values.size() == 3;
+    for (std::size_t i = 0; fits && i < 3; ++i) {
+        const std::string_view v = trim(values[i]);
+        const auto [end, error] = std::from_chars(v.data(), v.data() + v.size(), channel[i]);
+        fits = !v.empty() && error == std::errc() && end == v.data() + v.size() && channel[i] <= 255;
+    }
+    if (!fits)
+        return failure(quoted(shown) + " is not a decimal colour (three channels 0-255: R,G,B)");
+    return {MakeColor(channel[0], channel[1], channel[2]), {}};
+}
+
 } // namespace
 
 ColorParseResult ParseColorText(std::string_view input)
@@ -248,13 +264,17 @@ ColorParseResult ParseColorText(std::string_view input)
     if (text.size() == 6)
         if (const auto color = hexColor(text))
             return {*color, {}};
+    if (text.find(',') != std::string::npos && std::ranges::all_of(text, [](char c) {
+            return (c >= '0' && c <= '9') || c == ',' || kSpace.find(c) != std::string_view::npos;
+        }))
+        return decimalTriple(text, trimmed);
     if (std::ranges::all_of(text, [](char c) { return c >= 'a' && c <= 'z'; })) {
         if (const auto color = CssNamedColor(text))
             return {*color, {}};
         return failure("unknown colour name " + quoted(trimmed));
     }
     return failure("not a colour: " + quoted(trimmed) +
-                   " (use #RRGGBB, RRGGBB, #RGB, rgb(), hsl(), oklch() or a CSS colour name)");
+                   " (use #RRGGBB, RRGGBB, #RGB, R,G,B, rgb(), hsl(), oklch() or a CSS colour name)");
 }
 
 } // namespace prismara

@@ -2,6 +2,7 @@
 //
 // Understood (letter case and surrounding white space do not matter):
 //   #RRGGBB, RRGGBB, #RGB, and #RRGGBBAA / #RGBA (the alpha is dropped);
+//   R,G,B: three decimal channels 0-255 ("51,102,204", the program's own decimal text);
 //   rgb() / rgba() and hsl() / hsla(), in the comma syntax ("rgb(51, 102, 204)") and the space
 //   syntax ("rgb(51 102 204 / 50%)");
 //   lab(), lch(), oklab(), oklch() and color(srgb r g b), in the space syntax;

@@ -5,6 +5,8 @@
 // same places the boxes count characters.
 #pragma once
 
+#include "core/colour/colorvalue.h"
+
 #include <string>
 #include <string_view>
 
@@ -37,6 +39,28 @@ struct ChannelTextChange
     int value = 0;              // Apply: the channel, 0-255
 };
 
+// The kinds of editor box, by the characters they hold.
+enum class EditorBox {
+    Html,       // txtHex: "#" and hexadecimal digits
+    Decimal,    // txtr, txtg, txtb: decimal digits
+    HexChannel, // txtrh, txtgh, txtbh: hexadecimal digits
+    ReadOnly,   // txtRgb: shows only
+};
+
+// What a paste into a box (or, with ReadOnly, anywhere else in the window) does.
+struct PasteAction
+{
+    enum class Kind {
+        IntoBox,   // `text` is inserted at the cursor, as if typed; the box's rules then apply
+        SetColour, // the clipboard holds one whole colour: it becomes the current colour
+        Refuse,    // nothing changes; `reason` says why, in one sentence
+    };
+    Kind kind = Kind::Refuse;
+    std::u16string text;
+    ColorValue color = kBlack;
+    std::string reason;
+};
+
 class EditorText
 {
 public:
@@ -49,6 +73,13 @@ public:
     // most three decimal or two hexadecimal digits, so neither happens while typing).
     static int decimalValue(std::u16string_view text);
     static int hexValue(std::u16string_view text);
+
+    // A paste of `clipboard` into `box`. Surrounding white space does not count. A channel box
+    // takes a plain number that fits it (1-3 decimal or 1-2 hexadecimal digits, letters in upper
+    // case); txtHex takes "#" and up to six hexadecimal digits that are not a whole colour. Else
+    // the text must be one whole colour notation (ParseColorText): "#3366cc", "rgb(51 102 204)",
+    // "51,102,204", "hsl(220 60% 50%)", "rebeccapurple", ...; anything else is refused.
+    static PasteAction paste(EditorBox box, std::u16string_view clipboard);
 };
 
 } // namespace prismara
