@@ -80,11 +80,13 @@ public:
     virtual void suspendRepaint(QWidget* window) = 0;
     virtual void releaseRepaint(QWidget* window) = 0;
 
-    // Clipboard: clear, and set plain text (clear first, then exactly `text`).
+    // Clipboard: clear, and set plain text (clear first, then exactly `text`); the plain text it
+    // holds ("" when it holds none).
     virtual void clearClipboard() = 0;
     virtual void setClipboardText(const QString& text) = 0;
     // The image on the clipboard; a null image when it holds none.
     virtual QImage clipboardImage() = 0;
+    virtual QString clipboardText() = 0;
 
     // Modal Yes/No question with a question icon; true for Yes.
     virtual bool askYesNo(QWidget* parent, const QString& text, const QString& title) = 0;
@@ -119,6 +121,14 @@ public:
 
     // Hands a file path or web address to the desktop; nothing is read back.
     virtual void shellOpen(const QString& target) = 0;
+
+    // True when the desktop names an application that opens files of the type of `filePath`
+    // (by its extension; the file need not exist).
+    virtual bool hasDefaultApplication(const QString& filePath) = 0;
+
+    // The folder of the HTML user guide (index.html and the pages it links to); "" when the
+    // guide was not found.
+    virtual QString helpFolder() = 0;
 
     // Captures the whole virtual screen at device pixels.
     virtual ScreenCapture captureScreen(QWidget* parent) = 0;

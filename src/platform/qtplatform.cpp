@@ -17,6 +17,8 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QMimeDatabase>
+#include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QThread>
@@ -270,6 +272,8 @@ void QtPlatform::releaseRepaint(QWidget* window)
 
 void QtPlatform::clearClipboard() { QGuiApplication::clipboard()->clear(); }
 
+QString QtPlatform::clipboardText() { return QGuiApplication::clipboard()->text(); }
+
 void QtPlatform::setClipboardText(const QString& text)
 {
     QClipboard* clipboard = QGuiApplication::clipboard();
@@ -380,6 +384,42 @@ void QtPlatform::shellOpen(const QString& target)
     const QUrl url = QFileInfo::exists(target) || target.startsWith('/') ? QUrl::fromLocalFile(target)
                                                                          : QUrl(target);
     QDesktopServices::openUrl(url);
+}
+
+bool QtPlatform::hasDefaultApplication(const QString& filePath)
+{
+    // What the desktop opens a file with is what xdg-open (which QDesktopServices runs) finds:
+    // the default application xdg-mime names for the file's type or one of its aliases.
+    const QString xdgMime = QStandardPaths::findExecutable("xdg-mime");
+    if (xdgMime.isEmpty() || QStandardPaths::findExecutable("xdg-open").isEmpty())
+        return false;
+    const QMimeType type = QMimeDatabase().mimeTypeForFile(filePath, QMimeDatabase::MatchExtension);
+    if (!type.isValid() || type.isDefault())
+        return false;
+    for (const QString& name : QStringList{type.name()} + type.aliases()) {
+        QProcess query;
+        query.start(xdgMime, {"query", "default", name});
+        if (!query.waitForFinished(3000)) {
+            query.kill();
+            query.waitForFinished();
+            return false;
+        }
+        if (query.exitStatus() == QProcess::NormalExit && query.exitCode() == 0 &&
+            !query.readAllStandardOutput().trimmed().isEmpty())
+            return true;
+    }
+    return false;
+}
+
+QString QtPlatform::helpFolder() { return helpFolder(QCoreApplication::applicationDirPath()); }
+
+QString QtPlatform::helpFolder(const QString& exeDir)
+{
+    for (const QString& folder : {exeDir + "/help", QDir::cleanPath(exeDir + "/../share/prismara/help"),
+                                  QDir::cleanPath(exeDir + "/../share/doc/prismara/html")})
+        if (QFileInfo::exists(folder + "/index.html"))
+            return folder;
+    return {};
 }
 
 ScreenCapture QtPlatform::captureScreen(QWidget* parent) { return CaptureVirtualScreen(parent); }

@@ -34,6 +34,7 @@ public:
     void clearClipboard() override;
     void setClipboardText(const QString& text) override;
     QImage clipboardImage() override;
+    QString clipboardText() override;
     bool askYesNo(QWidget* parent, const QString& text, const QString& title) override;
     void showError(QWidget* parent, const QString& title, const QString& text) override;
     QString inputText(QWidget* parent, const QString& title, const QString& prompt) override;
@@ -45,6 +46,8 @@ public:
                                              const QStringList& filters, int selectedFilter) override;
     void showInformation(QWidget* parent, const QString& title, const QString& text) override;
     void shellOpen(const QString& target) override;
+    bool hasDefaultApplication(const QString& filePath) override;
+    QString helpFolder() override;
     ScreenCapture captureScreen(QWidget* parent) override;
     void movePointer(QWidget* window, QPointF position) override;
     void sleepAndProcessEvents(int milliseconds) override;
@@ -72,6 +75,11 @@ public:
     //   help.chm, which follows the installed one;
     // - `exeDir` when no data is found anywhere.
     static QString resolveProgramFolder(const QString& exeDir, const QString& userFolder);
+
+    // The folder of the HTML guide for an executable in `exeDir`: `exeDir`/help in a build or an
+    // unpacked program folder, else <exeDir>/../share/prismara/help as installed (or the link to it,
+    // share/doc/prismara/html); "" when none holds index.html.
+    static QString helpFolder(const QString& exeDir);
 
     // The application icon installed with the program (<exe>/../share/icons/hicolor) or by the
     // desktop's icon theme; a null icon when there is none.

@@ -8,6 +8,7 @@
 #include "widgets/colordrag.h"
 #include "widgets/colorswatch.h"
 #include "ui/editors/currentcoloreditors.h"
+#include "ui/help/frmhelp.h"
 #include "shell/frmabout.h"
 #include "widgets/menutable.h"
 #include "shell/toolbaricons.h"
@@ -32,6 +33,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
@@ -116,6 +118,7 @@ FrmShowColor::~FrmShowColor()
 {
     // Hiding the children during destruction moves the focus; nothing may reach the hub then.
     editors_->detach();
+    delete help_;
 }
 
 QAction* FrmShowColor::addMenuEntry(QWidget* parentMenu, const MenuEntry& entry)
@@ -139,6 +142,14 @@ QAction* FrmShowColor::addMenuEntry(QWidget* parentMenu, const MenuEntry& entry)
         action->setChecked(entry.checked);
         if (parentMenu)
             parentMenu->addAction(action);
+    }
+    for (const MenuShortcut& shortcut : kMenuShortcuts) {
+        if (shortcut.entry != entry.name)
+            continue;
+        if (shortcut.standardKey != QKeySequence::UnknownKey)
+            action->setShortcuts(shortcut.standardKey);
+        if (action->shortcuts().isEmpty() && !shortcut.keys.empty())
+            action->setShortcut(QKeySequence(ToQString(shortcut.keys), QKeySequence::PortableText));
     }
     action->setObjectName(name);
     action->setVisible(!entry.hidden);
@@ -284,13 +295,17 @@ void FrmShowColor::wireCommands()
             connect(a, &QAction::triggered, this, slot);
     };
     on("mnuExit", [this] { close(); });
+    on("mnuUndo", [this] { stepHistory(true); });
+    on("mnuRedo", [this] { stepHistory(false); });
+    on("mnuCopy", [this] { copyColor(); });
+    on("mnuPaste", [this] { editors_->paste(); });
     on("mnuOnTop", [this] { toggleOnTop(); });
     on("mnuSwap", [this] { togglePaletteOnly(); });
     on("mnuWebsafe", [this] { snapToWebSafe(); });
     on("mnuShowWinColor", [this] { showColorDialog(); });
     on("mnucon", [this] { converter_->open(); });
     on("mnuconv", [this] { converter_->open(); });
-    on("mnucontents", [this] { platform_.shellOpen(PathToQString(platform_.dataFilePath("help.chm"))); });
+    on("mnucontents", [this] { showHelp(); });
     on("mnuWeb", [this] { platform_.shellOpen(kHomePage); });
     on("mnuabout", [this] { FrmAbout::showAbout(platform_, this); });
     // F10 opens the menu bar's first menu, as on other desktops; the arrows go on from there.
@@ -475,6 +490,53 @@ void FrmShowColor::CurrentColorChanged(ColorValue color, WriteRecent writeRecent
     shownColor_ = editors_->swatchColor();
     if (converter_->isVisible() && writeRecent == WriteRecent::Yes)
         converter_->open();
+    // The conversion panel's live changes (WriteRecent::No) are one step of the history.
+    history_.record(color, writeRecent == WriteRecent::No);
+    updateHistoryActions();
+}
+
+void FrmShowColor::stepHistory(bool back)
+{
+    if (back ? editors_->undoTyping() : editors_->redoTyping())
+        return;
+    const std::optional<ColorValue> color = back ? history_.undo() : history_.redo();
+    if (!color)
+        return;
+    ClearSchemeSelection();
+    CurrentColorChanged(*color, WriteRecent::Yes);
+    updateHistoryActions();
+}
+
+FrmHelp* FrmShowColor::helpWindow() const { return help_; }
+
+void FrmShowColor::showHelp()
+{
+    const QString chm = PathToQString(platform_.dataFilePath("help.chm"));
+    const QString pages = platform_.helpFolder();
+    if (pages.isEmpty() || (QFileInfo::exists(chm) && platform_.hasDefaultApplication(chm))) {
+        platform_.shellOpen(chm);
+        return;
+    }
+    if (!help_)
+        help_ = new FrmHelp(platform_, pages);
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+void FrmShowColor::updateHistoryActions()
+{
+    action("mnuUndo")->setEnabled(history_.canUndo());
+    action("mnuRedo")->setEnabled(history_.canRedo());
+}
+
+void FrmShowColor::copyColor()
+{
+    // The selected text of the box with the focus, else the current colour as "#RRGGBB".
+    if (editors_->copySelection())
+        return;
+    platform_.clearClipboard();
+    platform_.setClipboardText(ToQString(HtmlHex(swatchColor())));
 }
 
 void FrmShowColor::ClearSchemeSelection() { scheme_->ClearSchemeSelection(); }

@@ -1,10 +1,12 @@
 // frmshowcolor.h - the main window: composes the components and runs the colour hub.
 #pragma once
 
+#include "core/colour/colorhistory.h"
 #include "widgets/colorhub.h"
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 
 class QLabel;
 class QToolBar;
@@ -17,6 +19,7 @@ class ColorWheelFrame;
 class ConversionPanel;
 class CurrentColorEditors;
 class DisplayFilter;
+class FrmHelp;
 class PaletteView;
 class SchemeDesigner;
 
@@ -61,6 +64,12 @@ public:
     void snapToWebSafe();
     void showColorDialog();
     void popUpEditMenuOverSwatch(const QPoint& globalPos);
+    // Edit > Undo / Redo: the typing in the box with the focus, else the current colour one step
+    // back or forward in the colours it has taken.
+    void stepHistory(bool back);
+    // Help > Help Topics: help.chm for the desktop's viewer when it has one, else the help window.
+    void showHelp();
+    FrmHelp* helpWindow() const;
 
     // What Exit saves before the program ends: the window position; and the recent colours go.
     // Runs once; closing the window runs it, and so does a SIGTERM or SIGINT.
@@ -94,6 +103,8 @@ private:
     void addCopySubmenus(QWidget* parentMenu);
     void addVisionChoices(QWidget* parentMenu);
     void showSimulationBanner();
+    void copyColor();
+    void updateHistoryActions();
 
     Platform& platform_;
     DisplayFilter* filter_ = nullptr;
@@ -105,10 +116,12 @@ private:
     PaletteView* palette_ = nullptr;
     SchemeDesigner* scheme_ = nullptr;
     ConversionPanel* converter_ = nullptr;
+    QPointer<FrmHelp> help_;
     QHash<QString, QAction*> actions_;
     QHash<QString, QMenu*> menus_;
 
     ColorValue shownColor_ = kWhite;
+    ColorHistory history_{kWhite};
     int fullHeight_ = 0;
     int addToCount_ = 0;
     bool shutDown_ = false;

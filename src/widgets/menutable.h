@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/formats/paletteformat.h"
+#include <QKeySequence>
 
 #include <span>
 #include <string>
@@ -45,6 +46,12 @@ inline constexpr MenuEntry kMenuBar[] = {
     {"mnuExit", "E&xit", "mnufile", MenuKind::Item},
 
     {"mnuEdit", "&Edit", "", MenuKind::Menu},
+    {"mnuUndo", "&Undo", "mnuEdit", MenuKind::Item, false, true},
+    {"mnuRedo", "&Redo", "mnuEdit", MenuKind::Item, false, true},
+    {"editsep5", "-", "mnuEdit", MenuKind::Separator},
+    {"mnuCopy", "Cop&y", "mnuEdit", MenuKind::Item},
+    {"mnuPaste", "&Paste", "mnuEdit", MenuKind::Item},
+    {"editsep6", "-", "mnuEdit", MenuKind::Separator},
     {"", "", "mnuEdit", MenuKind::CopySubmenus},
     {"editsep2", "-", "mnuEdit", MenuKind::Separator, true},
     {"mnuAddto", "Add This Color To", "mnuEdit", MenuKind::Submenu, true},
@@ -103,8 +110,9 @@ inline constexpr MenuEntry kSchemePopup[] = {
 // palette entries it hides there.
 inline constexpr std::string_view kSwatchPopupShown[] = {"editsep2", "mnuAddto", "editsep4", "mnuViewColor",
                                                          "mnuconv"};
-inline constexpr std::string_view kSwatchPopupHidden[] = {"editsep3", "mnuDelCor", "mnuDelChart",
-                                                          "editsep1", "mnuCleanDup", "mnuCleanAll"};
+inline constexpr std::string_view kSwatchPopupHidden[] = {
+    "mnuUndo", "mnuRedo",  "editsep5",    "mnuCopy",     "mnuPaste",   "editsep6",
+    "editsep3", "mnuDelCor", "mnuDelChart", "editsep1", "mnuCleanDup", "mnuCleanAll"};
 // Entries that show only when the Edit menu pops up over a palette cell.
 inline constexpr std::string_view kCellPopupShown[] = {"editsep4", "mnuViewColor", "mnuAddto", "editsep2",
                                                        "mnuCopyPaletteAs"};
@@ -132,6 +140,29 @@ inline std::string CopyPaletteEntryCaption(const PaletteFormat& format)
         caption.append(" (").append(format.extensions.front()).append(")");
     return caption;
 }
+
+// Keyboard shortcuts of menu entries, shown in the menus: the desktop's standard key where there
+// is one, else `keys` (portable text, "Ctrl+Shift+P"), also where the desktop binds no key to the
+// standard one.
+struct MenuShortcut
+{
+    std::string_view entry;
+    QKeySequence::StandardKey standardKey;
+    std::string_view keys = "";
+};
+
+inline constexpr MenuShortcut kMenuShortcuts[] = {
+    {"mnuNew", QKeySequence::New},
+    {"mnuExit", QKeySequence::Quit, "Ctrl+Q"},
+    {"mnuUndo", QKeySequence::Undo},
+    {"mnuRedo", QKeySequence::Redo},
+    {"mnuCopy", QKeySequence::Copy},
+    {"mnuPaste", QKeySequence::Paste},
+    {"mnuDelCor", QKeySequence::Delete},
+    {"mnustartpick", QKeySequence::UnknownKey, "Ctrl+Shift+P"},
+    {"mnucon", QKeySequence::UnknownKey, "Ctrl+K"},
+    {"mnucontents", QKeySequence::HelpContents},
+};
 
 // The entries of the colour-vision choice: normal vision, then one per deficiency, named
 // kVisionEntryPrefix + the deficiency's caption word ("mnuVisionProtanopia").

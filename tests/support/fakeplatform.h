@@ -4,6 +4,7 @@
 
 #include "platform/platform.h"
 
+#include <QFileInfo>
 #include <QHash>
 #include <QStringList>
 #include <QWidget>
@@ -35,6 +36,7 @@ public:
     void clearClipboard() override;
     void setClipboardText(const QString& text) override;
     QImage clipboardImage() override;
+    QString clipboardText() override { return clipboard; }
     bool askYesNo(QWidget* parent, const QString& text, const QString& title) override;
     void showError(QWidget* parent, const QString& title, const QString& text) override;
     QString inputText(QWidget* parent, const QString& title, const QString& prompt) override;
@@ -46,6 +48,8 @@ public:
                                              const QStringList& filters, int selectedFilter) override;
     void showInformation(QWidget* parent, const QString& title, const QString& text) override;
     void shellOpen(const QString& target) override;
+    bool hasDefaultApplication(const QString& filePath) override { return openable.contains(QFileInfo(filePath).suffix()); }
+    QString helpFolder() override { return helpPages; }
     ScreenCapture captureScreen(QWidget* parent) override;
     void movePointer(QWidget* window, QPointF position) override;
     void sleepAndProcessEvents(int milliseconds) override;
@@ -71,6 +75,8 @@ public:
     QImage clipboardPicture;                        // what clipboardImage() returns
     QList<QPointF> pointerMoves;                    // movePointer positions, in the window's pixels
     QStringList opened;                        // shellOpen targets
+    QStringList openable;                      // extensions the desktop has an application for
+    QString helpPages = PRISMARA_HELP_DIR;     // the HTML guide
     QList<QWidget*> topMost;
     int suspendDepth = 0;
     int suspendCount = 0;

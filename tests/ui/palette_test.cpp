@@ -219,7 +219,7 @@ TEST_F(PaletteViewTest, RightClickPopsUpTheEditMenuAndADoubleClickOpensTheDetail
     write("c1.rgb", paletteOf(5));
     open();
     const QStringList entries = popupEntries([&] { clickCell(2, Qt::RightButton); });
-    EXPECT_EQ(entries.size(), 15) << entries.join(",").toStdString();
+    EXPECT_EQ(entries.size(), 21) << entries.join(",").toStdString();
     EXPECT_TRUE(entries.contains(action("mnuDelCor")->text()) && entries.contains(action("mnuViewColor")->text()))
         << entries.join(",").toStdString();
     for (std::string_view name : kCellPopupShown)

@@ -6,13 +6,21 @@
 #include "core/editors/editortext.h"
 #include "platform/qtconvert.h"
 
-#include <QKeyEvent>
-#include <QFontMetrics>
+#include "platform/platform.h"
 
-#include <algorithm>
-#include <utility>
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QToolTip>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <utility>
 
 namespace prismara {
 
@@ -38,6 +46,41 @@ QString shortHex(int channel) { return QString::number(channel, 16).toUpper(); }
 bool isMenuFocus(Qt::FocusReason reason)
 {
     return reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason;
+}
+
+// Keys that only move the cursor or the selection, as in any text box.
+bool isMovement(const QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        return !(event->modifiers() & ~(Qt::ShiftModifier | Qt::ControlModifier | Qt::KeypadModifier));
+    default:
+        return false;
+    }
+}
+
+// The combinations with Ctrl or Alt that a box keeps for itself.
+bool isTextBoxKey(const QKeyEvent* event)
+{
+    for (const QKeySequence::StandardKey key : {QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste,
+                                                QKeySequence::Undo, QKeySequence::Redo, QKeySequence::SelectAll})
+        if (event->matches(key))
+            return true;
+    const int key = event->key();
+    return isMovement(event) || key == Qt::Key_Backspace || key == Qt::Key_Delete;
+}
+
+// Rewrites a box only when its text changes: the cursor, the selection and the typing that can
+// be undone stay as they are.
+void setBoxText(QLineEdit* edit, const QString& text)
+{
+    if (edit->text() != text)
+        edit->setText(text);
 }
 
 constexpr int kRow = 22;
@@ -129,6 +172,8 @@ QLineEdit* CurrentColorEditors::makeEditor(const char* name, int maxLength, Kind
     edit->setMaxLength(maxLength);
     edit->setProperty("editorKind", static_cast<int>(kind));
     edit->installEventFilter(this);
+    // Drops bypass the clipboard commands; what is typed, pasted or undone is all a box takes.
+    edit->setAcceptDrops(false);
     if (kind == Kind::Decimal || kind == Kind::HexChannel)
         edit->setAlignment(Qt::AlignCenter);
     return edit;
@@ -147,16 +192,16 @@ EditorSnapshot CurrentColorEditors::texts() const
 void CurrentColorEditors::showColor(ColorValue color)
 {
     inUpdate_ = true;
-    txtRgb_->setText(ToQString(RgbText(color)));
+    setBoxText(txtRgb_, ToQString(RgbText(color)));
     const QString hex = txtHex_->text();
     if (!hexFocus_ || (hex.size() == 7 && hex.startsWith('#')))
-        txtHex_->setText(ToQString(HtmlHex(color)));
-    txtr_->setText(QString::number(GetRed(color)));
-    txtg_->setText(QString::number(GetGreen(color)));
-    txtb_->setText(QString::number(GetBlue(color)));
-    txtrh_->setText(redHexFocus_ ? shortHex(GetRed(color)) : ToQString(RedHex(color)));
-    txtbh_->setText(blueHexFocus_ ? shortHex(GetBlue(color)) : ToQString(BlueHex(color)));
-    txtgh_->setText(greenHexFocus_ ? shortHex(GetGreen(color)) : ToQString(GreenHex(color)));
+        setBoxText(txtHex_, ToQString(HtmlHex(color)));
+    setBoxText(txtr_, QString::number(GetRed(color)));
+    setBoxText(txtg_, QString::number(GetGreen(color)));
+    setBoxText(txtb_, QString::number(GetBlue(color)));
+    setBoxText(txtrh_, redHexFocus_ ? shortHex(GetRed(color)) : ToQString(RedHex(color)));
+    setBoxText(txtbh_, blueHexFocus_ ? shortHex(GetBlue(color)) : ToQString(BlueHex(color)));
+    setBoxText(txtgh_, greenHexFocus_ ? shortHex(GetGreen(color)) : ToQString(GreenHex(color)));
     inUpdate_ = false;
     if (std::exchange(textsChangedInUpdate_, false))
         textsEdited();
@@ -179,11 +224,25 @@ bool CurrentColorEditors::eventFilter(QObject* watched, QEvent* event)
     auto* edit = qobject_cast<QLineEdit*>(watched);
     if (!edit || detached_)
         return QWidget::eventFilter(watched, event);
-    const auto kind = static_cast<Kind>(edit->property("editorKind").toInt());
+    const Kind kind = kindOf(edit);
     switch (event->type()) {
     case QEvent::KeyPress:
         return filterKey(edit, kind, static_cast<QKeyEvent*>(event));
+    case QEvent::ShortcutOverride: {
+        // A box claims only the keys of a text box; the other combinations (Ctrl+K, which a line
+        // edit would take to delete to the end) are the window's shortcuts.
+        auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) && !isTextBoxKey(key)) {
+            key->ignore();
+            return true;
+        }
+        break;
+    }
+    case QEvent::ContextMenu:
+        showContextMenu(edit, static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
     case QEvent::FocusIn:
+        focused_ = edit;
         if (edit == txtHex_)
             hexFocus_ = true;
         else if (edit == txtrh_)
@@ -197,7 +256,11 @@ bool CurrentColorEditors::eventFilter(QObject* watched, QEvent* event)
         // A menu does not leave the box, whether it pops up or is opened from the keyboard (Alt
         // and a letter, F10: the menu bar takes the focus): the focus comes back when it closes,
         // and the copy commands in it must see the text as the user typed it.
-        if (kind == Kind::ReadOnly || isMenuFocus(static_cast<QFocusEvent*>(event)->reason()))
+        if (isMenuFocus(static_cast<QFocusEvent*>(event)->reason()))
+            break;
+        if (focused_ == edit)
+            focused_ = nullptr;
+        if (kind == Kind::ReadOnly)
             break;
         if (edit == txtHex_)
             hexFocus_ = false;
@@ -215,16 +278,47 @@ bool CurrentColorEditors::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
+CurrentColorEditors::Kind CurrentColorEditors::kindOf(const QLineEdit* edit)
+{
+    return static_cast<Kind>(edit->property("editorKind").toInt());
+}
+
 bool CurrentColorEditors::filterKey(QLineEdit* edit, Kind kind, QKeyEvent* event)
 {
+    // The clipboard commands go through the platform; Copy without a selection and Undo and Redo
+    // with no typing to undo are the window's (the current colour's HEX, the colour history).
+    if (event->matches(QKeySequence::Copy)) {
+        if (!copySelection())
+            if (QAction* copy = hub_.action("mnuCopy"))
+                copy->trigger();
+        return true;
+    }
+    if (event->matches(QKeySequence::Cut)) {
+        cut(edit);
+        return true;
+    }
+    if (event->matches(QKeySequence::Paste)) {
+        pasteInto(edit);
+        return true;
+    }
+    for (const bool undo : {true, false}) {
+        if (!event->matches(undo ? QKeySequence::Undo : QKeySequence::Redo))
+            continue;
+        if (kind != Kind::ReadOnly && (undo ? edit->isUndoAvailable() : edit->isRedoAvailable()))
+            return false; // the box undoes its typing; its rules judge the text it gets back
+        if (QAction* step = hub_.action(undo ? "mnuUndo" : "mnuRedo"))
+            step->trigger();
+        return true;
+    }
+    // Moving the cursor, selecting and moving the focus on are not typing.
     const int key = event->key();
-    // Moving the focus on is not typing.
-    if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
+    if (event->matches(QKeySequence::SelectAll) || isMovement(event) || key == Qt::Key_Tab || key == Qt::Key_Backtab)
         return false;
     if (kind == Kind::ReadOnly)
-        return key != Qt::Key_C || !(event->modifiers() & Qt::ControlModifier);
-    if (key == Qt::Key_Backspace || key == Qt::Key_Return || key == Qt::Key_Enter)
-        return false;
+        return true;
+    // Deleting (also a word at a time with Ctrl) and Enter; what is left passes the box's rules.
+    if (key == Qt::Key_Backspace || key == Qt::Key_Delete || key == Qt::Key_Return || key == Qt::Key_Enter)
+        return (event->modifiers() & ~(Qt::ControlModifier | Qt::KeypadModifier)) != 0;
     if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return true;
     const QString text = event->text();
@@ -240,6 +334,114 @@ bool CurrentColorEditors::filterKey(QLineEdit* edit, Kind kind, QKeyEvent* event
         return true;
     }
     return false;
+}
+
+void CurrentColorEditors::showContextMenu(QLineEdit* edit, const QPoint& globalPos)
+{
+    const std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
+    // The box's own menu: its Cut, Copy and Paste do what their keys do. They are known by the
+    // keys their captions show ("Cu&t\tCtrl+X").
+    const struct
+    {
+        QKeySequence::StandardKey key;
+        const char* caption;
+        const char* name;
+        std::function<void()> command;
+    } commands[] = {
+        {QKeySequence::Cut, "Cu&t", "edit-cut", [this, edit] { cut(edit); }},
+        {QKeySequence::Copy, "&Copy", "edit-copy",
+         [this, edit] {
+             focused_ = edit;
+             copySelection();
+         }},
+        {QKeySequence::Paste, "&Paste", "edit-paste", [this, edit] { pasteInto(edit); }},
+    };
+    for (QAction* a : menu->actions()) {
+        const QString caption = a->text().section('\t', 0, 0);
+        const QString keys = a->text().section('\t', 1);
+        for (const auto& c : commands) {
+            const QString shown = QKeySequence(c.key).toString(QKeySequence::NativeText);
+            if (caption != QLatin1String(c.caption) && (keys.isEmpty() || keys != shown))
+                continue;
+            QObject::disconnect(a, &QAction::triggered, nullptr, nullptr);
+            connect(a, &QAction::triggered, this, c.command);
+            a->setObjectName(c.name);
+            if (c.key == QKeySequence::Paste)
+                a->setEnabled(!hub_.platform().clipboardText().isEmpty());
+        }
+    }
+    menu->exec(globalPos);
+}
+
+bool CurrentColorEditors::copySelection()
+{
+    if (!focused_ || !focused_->hasSelectedText())
+        return false;
+    Platform& platform = hub_.platform();
+    platform.clearClipboard();
+    platform.setClipboardText(focused_->selectedText());
+    return true;
+}
+
+void CurrentColorEditors::cut(QLineEdit* edit)
+{
+    if (edit->isReadOnly() || !edit->hasSelectedText())
+        return;
+    focused_ = edit;
+    copySelection();
+    edit->del(); // the box's rules apply to what is left
+}
+
+void CurrentColorEditors::paste() { pasteInto(focused_); }
+
+void CurrentColorEditors::pasteInto(QLineEdit* edit)
+{
+    const Kind kind = edit ? kindOf(edit) : Kind::ReadOnly;
+    const PasteAction action = EditorText::paste(kind, hub_.platform().clipboardText().toStdU16String());
+    switch (action.kind) {
+    case PasteAction::Kind::IntoBox:
+        edit->insert(QString::fromStdU16String(action.text)); // as if typed: the box's rules apply
+        break;
+    case PasteAction::Kind::SetColour:
+        QToolTip::hideText();
+        hub_.ClearSchemeSelection();
+        setSwatchColor(action.color);
+        hub_.CurrentColorChanged(action.color, WriteRecent::Yes);
+        // txtHex shows the pasted colour whole, even over a text typed part of the way.
+        if (hexFocus_ && txtHex_->text() != ToQString(HtmlHex(action.color))) {
+            inUpdate_ = true;
+            txtHex_->setText(ToQString(HtmlHex(action.color)));
+            inUpdate_ = false;
+            if (std::exchange(textsChangedInUpdate_, false))
+                textsEdited();
+        }
+        break;
+    case PasteAction::Kind::Refuse:
+        refuse(edit, ToQString(action.reason));
+        break;
+    }
+}
+
+void CurrentColorEditors::refuse(QLineEdit* edit, const QString& reason)
+{
+    QWidget* anchor = edit ? static_cast<QWidget*>(edit) : lblcolor_;
+    QToolTip::showText(anchor->mapToGlobal(QPoint(0, anchor->height())), reason, anchor);
+}
+
+bool CurrentColorEditors::undoTyping()
+{
+    if (!focused_ || focused_->isReadOnly() || !focused_->isUndoAvailable())
+        return false;
+    focused_->undo();
+    return true;
+}
+
+bool CurrentColorEditors::redoTyping()
+{
+    if (!focused_ || focused_->isReadOnly() || !focused_->isRedoAvailable())
+        return false;
+    focused_->redo();
+    return true;
 }
 
 void CurrentColorEditors::decimalChanged(QLineEdit* edit)

@@ -1,6 +1,7 @@
 // currentcoloreditors.h - the current-colour swatch and its eight text editors.
 #pragma once
 
+#include "core/editors/editortext.h"
 #include "widgets/colorhub.h"
 
 #include <QWidget>
@@ -28,6 +29,17 @@ public:
 
     EditorSnapshot texts() const;
 
+    // The clipboard commands of the window, for the box that has the keyboard focus (the box a
+    // menu was opened from counts as having it). copySelection copies the box's selected text and
+    // is false when no box has a selection. paste pastes as EditorText::paste says: into the box,
+    // as the current colour (also without a box), or not at all, which a tool tip then explains.
+    bool copySelection();
+    void paste();
+    // Undo and redo of the typing in the box with the focus; false when it has nothing to undo
+    // or redo.
+    bool undoTyping();
+    bool redoTyping();
+
     // Stops reporting to the hub (the window is being destroyed).
     void detach() { detached_ = true; }
 
@@ -35,9 +47,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    enum class Kind { Html, Decimal, HexChannel, ReadOnly };
+    using Kind = EditorBox;
     QLineEdit* makeEditor(const char* name, int maxLength, Kind kind);
+    static Kind kindOf(const QLineEdit* edit);
     bool filterKey(QLineEdit* edit, Kind kind, QKeyEvent* event);
+    void showContextMenu(QLineEdit* edit, const QPoint& globalPos);
+    void cut(QLineEdit* edit);
+    void pasteInto(QLineEdit* edit);
+    void refuse(QLineEdit* edit, const QString& reason);
 
     void decimalChanged(QLineEdit* edit);
     void hexChannelChanged(QLineEdit* edit);
@@ -60,6 +77,7 @@ private:
 
     void textsEdited();
 
+    QLineEdit* focused_ = nullptr; // the box with the keyboard focus, also while a menu is open
     bool detached_ = false;
     bool inUpdate_ = false;
     bool textsChangedInUpdate_ = false;

@@ -71,6 +71,8 @@ PaletteView::PaletteView(ColorHub& hub, QWidget* parent)
     lblPage_->setObjectName("lblPage");
     lblPage_->setAlignment(Qt::AlignCenter);
     grid_ = new PaletteGrid(this);
+    // A click on a cell takes the keyboard focus, so that Delete then deletes the selected colour.
+    grid_->setFocusPolicy(Qt::ClickFocus);
     grid_->setDisplayFilter(&hub.displayFilter());
 
     // A choice in the selector, by mouse, keys or wheel, is the selector click.
