@@ -16,9 +16,9 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <QRegularExpression>
 #include <QMimeDatabase>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QThread>

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/formats/paletteformat.h"
+
 #include <QKeySequence>
 
 #include <span>
