@@ -76,7 +76,11 @@ public:
     QList<QPointF> pointerMoves;                    // movePointer positions, in the window's pixels
     QStringList opened;                        // shellOpen targets
     QStringList openable;                      // extensions the desktop has an application for
+#ifdef PRISMARA_HELP_DIR
     QString helpPages = PRISMARA_HELP_DIR;     // the HTML guide
+#else
+    QString helpPages;
+#endif
     QList<QWidget*> topMost;
     int suspendDepth = 0;
     int suspendCount = 0;
