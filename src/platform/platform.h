@@ -84,9 +84,9 @@ public:
     // holds ("" when it holds none).
     virtual void clearClipboard() = 0;
     virtual void setClipboardText(const QString& text) = 0;
+    virtual QString clipboardText() = 0;
     // The image on the clipboard; a null image when it holds none.
     virtual QImage clipboardImage() = 0;
-    virtual QString clipboardText() = 0;
 
     // Modal Yes/No question with a question icon; true for Yes.
     virtual bool askYesNo(QWidget* parent, const QString& text, const QString& title) = 0;
