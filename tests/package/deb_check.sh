@@ -2,7 +2,8 @@
 # Makes the Debian package of a finished build (cpack -G DEB) and checks it: its name and control
 # fields, its files against those the source tree ships, lintian (errors fail; warnings are shown),
 # and the program run from the package unpacked into a private root: the modes without a display,
-# which must find the installed data, and a short start of the window under a private Xvfb.
+# which must find the installed data, and a short start of the window and of its help window
+# under a private Xvfb.
 #   tests/package/deb_check.sh <build-dir>
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -73,11 +74,21 @@ hex=$(env -u DISPLAY "$program" --export c1.rgb --format hex) || fail "--export 
 cmp -s "$root/usr/share/prismara/colorchart.cci" "$XDG_DATA_HOME/prismara/colorchart.cci" ||
   fail "the per-user folder was not filled from the package's data"
 
+# The window, and the help window (F1) reading the installed pages also where share/doc is left
+# out (dpkg's path-exclude), on a desktop that names no application (no CHM viewer).
+rm -rf "$root/usr/share/doc"
+mkdir -p "$WORK/share" "$WORK/etc"
+[ -d /usr/share/mime ] && ln -s /usr/share/mime "$WORK/share/mime"
+export XDG_DATA_DIRS="$WORK/share" XDG_CONFIG_DIRS="$WORK/etc"
 start_xvfb 1024x768x24
 "$program" &
 pid=$!
 E2E_PIDS+=($pid)
-timeout 20 xdotool search --sync --onlyvisible --name "^Prismara $version\$" >/dev/null || fail "no main window"
+wid=$(timeout 20 xdotool search --sync --onlyvisible --name "^Prismara $version\$" | head -n 1) || fail "no main window"
+xdotool windowfocus --sync "$wid"
+sleep 0.3
+xdotool key F1
+timeout 20 xdotool search --sync --onlyvisible --name '^Prismara Help$' >/dev/null || fail "F1 opened no help window"
 kill "$pid"
 wait "$pid" 2>/dev/null || true
 echo "package: ok ($(basename "$deb"), $(stat -c %s "$deb") bytes)"
