@@ -9,6 +9,7 @@
 #include "core/colour/colorvalue.h"
 #include "platform/qtconvert.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <QPointF>
 #include <QRect>
@@ -31,6 +32,16 @@ struct ScreenCapture
     QRect geometry;       // the captured virtual-screen rectangle, in logical pixels
     QString error;        // why nothing could be captured (empty on success)
     bool cancelled = false; // the user cancelled the wait for the desktop: nothing to tell
+    QByteArray iccProfile{}; // the display's colour profile (an X11 root window's _ICC_PROFILE); empty: none
+};
+
+// Result of the desktop's own colour picker: one click anywhere, no frozen screen.
+struct DesktopColorPick
+{
+    std::optional<ColorValue> color; // the colour clicked
+    bool offered = false;            // false: the desktop has no colour picker of its own
+    bool cancelled = false;          // the user cancelled: nothing to tell
+    QString error;                   // why no colour came (one sentence)
 };
 
 // A file name chosen in a save dialog, with the filter that was chosen (its position among the
@@ -136,6 +147,13 @@ public:
     // Puts the pointer at `position` (logical pixels of `window`, fractions reaching single device
     // pixels where the desktop lets programs move the pointer; elsewhere nothing happens).
     virtual void movePointer(QWidget* window, QPointF position) = 0;
+
+    // The desktop's own colour picker, where it has one (the portal's PickColor).
+    virtual DesktopColorPick pickColorOnDesktop(QWidget* parent)
+    {
+        (void)parent;
+        return {};
+    }
 
     // Sleeps for `milliseconds` and lets pending window events run.
     virtual void sleepAndProcessEvents(int milliseconds) = 0;

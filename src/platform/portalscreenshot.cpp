@@ -2,9 +2,12 @@
 #include "platform/portalscreenshot.h"
 
 #include "platform/frmportalwait.h"
+#include "core/colour/unitcolor.h"
 
 #include <QCoreApplication>
+#include <QDBusArgument>
 #include <QDBusMessage>
+#include <QDBusVariant>
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -76,14 +79,10 @@ void PortalScreenshot::finish()
         loop_->quit();
 }
 
-ScreenCapture PortalScreenshot::take(const QDBusConnection& busIn, const QString& service,
-                                     const QString& parentWindow, int timeoutMs)
+PortalScreenshot::Answer PortalScreenshot::request(QDBusConnection bus, const QString& service, const QString& method,
+                                                   const QString& parentWindow, QVariantMap options, int timeoutMs,
+                                                   bool withWaitWindow)
 {
-    QDBusConnection bus = busIn;
-    if (!bus.isConnected())
-        return failure(QStringLiteral("The screen could not be captured because no desktop session bus is "
-                                      "available to reach the screenshot portal."));
-
     static std::atomic<int> requests{0};
     const QString token = QStringLiteral("prismara%1_%2").arg(QCoreApplication::applicationPid()).arg(++requests);
     QString requestObject = requestPath(bus.baseService(), token);
@@ -101,19 +100,16 @@ ScreenCapture PortalScreenshot::take(const QDBusConnection& busIn, const QString
     };
     subscribe(requestObject, true);
 
-    QDBusMessage call = QDBusMessage::createMethodCall(service, kDesktopPath, kScreenshotInterface,
-                                                       QStringLiteral("Screenshot"));
-    QVariantMap options;
+    QDBusMessage call = QDBusMessage::createMethodCall(service, kDesktopPath, kScreenshotInterface, method);
     options.insert(QStringLiteral("handle_token"), token);
-    options.insert(QStringLiteral("interactive"), false);
     call << parentWindow << options;
 
-    QString callError;
+    Answer answer;
     QDBusPendingCallWatcher watcher(bus.asyncCall(call, timeoutMs));
     QObject::connect(&watcher, &QDBusPendingCallWatcher::finished, &waiter, [&](QDBusPendingCallWatcher* w) {
         const QDBusPendingReply<QDBusObjectPath> reply = *w;
         if (reply.isError()) {
-            callError = reply.error().message();
+            answer.callError = reply.error().message();
             loop.quit();
             return;
         }
@@ -131,9 +127,8 @@ ScreenCapture PortalScreenshot::take(const QDBusConnection& busIn, const QString
     limit.start(timeoutMs);
     // A wait that lasts is shown, with a way out.
     FrmPortalWait wait;
-    bool cancelled = false;
     QObject::connect(&wait, &QDialog::rejected, &loop, [&] {
-        cancelled = true;
+        answer.cancelled = true;
         loop.quit();
     });
     QTimer showWait;
@@ -142,20 +137,38 @@ ScreenCapture PortalScreenshot::take(const QDBusConnection& busIn, const QString
         wait.show();
         wait.activateWindow();
     });
-    showWait.start(FrmPortalWait::kShowDelayMs);
+    if (withWaitWindow)
+        showWait.start(FrmPortalWait::kShowDelayMs);
     if (!waiter.answered_)
         loop.exec();
     wait.hide();
     waiter.loop_ = nullptr;
     subscribe(requestObject, false);
+    answer.answered = waiter.answered_;
+    answer.response = waiter.response_;
+    answer.results = waiter.results_;
+    return answer;
+}
 
-    if (cancelled && !waiter.answered_) {
+ScreenCapture PortalScreenshot::take(const QDBusConnection& bus, const QString& service,
+                                     const QString& parentWindow, int timeoutMs)
+{
+    if (!bus.isConnected())
+        return failure(QStringLiteral("The screen could not be captured because no desktop session bus is "
+                                      "available to reach the screenshot portal."));
+    QVariantMap options;
+    options.insert(QStringLiteral("interactive"), false);
+    const Answer waiter = request(bus, service, QStringLiteral("Screenshot"), parentWindow, options, timeoutMs, true);
+    const QString& callError = waiter.callError;
+    const bool cancelled = waiter.cancelled;
+
+    if (cancelled && !waiter.answered) {
         ScreenCapture result = failure(QStringLiteral("The screen capture was cancelled."));
         result.cancelled = true;
         return result;
     }
 
-    if (!waiter.answered_) {
+    if (!waiter.answered) {
         if (!callError.isEmpty())
             return failure(QStringLiteral("The screen could not be captured because the desktop screenshot portal is "
                                           "not available (%1).")
@@ -164,14 +177,14 @@ ScreenCapture PortalScreenshot::take(const QDBusConnection& busIn, const QString
                                       "not answer within %1 seconds.")
                            .arg((timeoutMs + 999) / 1000));
     }
-    if (waiter.response_ == 1)
+    if (waiter.response == 1)
         return failure(QStringLiteral("The screen could not be captured because the desktop refused or cancelled "
                                       "the screenshot."));
-    if (waiter.response_ != 0)
+    if (waiter.response != 0)
         return failure(QStringLiteral("The screen could not be captured because the desktop screenshot portal "
                                       "reported a failure."));
 
-    const QUrl uri(waiter.results_.value(QStringLiteral("uri")).toString());
+    const QUrl uri(waiter.results.value(QStringLiteral("uri")).toString());
     const QString file = uri.isLocalFile() ? uri.toLocalFile() : QString();
     ScreenCapture result;
     if (!file.isEmpty()) {
@@ -185,6 +198,59 @@ ScreenCapture PortalScreenshot::take(const QDBusConnection& busIn, const QString
     if (result.image.format() != QImage::Format_RGB32)
         result.image = result.image.convertToFormat(QImage::Format_RGB32);
     fitToVirtualScreen(result);
+    return result;
+}
+
+uint PortalScreenshot::version(const QDBusConnection& bus, const QString& service)
+{
+    QDBusMessage get = QDBusMessage::createMethodCall(
+        service, kDesktopPath, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+    get << kScreenshotInterface << QStringLiteral("version");
+    // Window events keep running while the portal answers (it may live in this very process).
+    QDBusPendingCallWatcher watcher(QDBusConnection(bus).asyncCall(get, kVersionTimeoutMs));
+    if (!watcher.isFinished()) {
+        QEventLoop loop;
+        QObject::connect(&watcher, &QDBusPendingCallWatcher::finished, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    const QDBusPendingReply<QDBusVariant> reply = watcher;
+    return reply.isError() ? 0 : reply.value().variant().toUInt();
+}
+
+DesktopColorPick PortalScreenshot::pickColor(const QDBusConnection& bus, const QString& service,
+                                             const QString& parentWindow, int timeoutMs)
+{
+    DesktopColorPick result;
+    // PickColor came with version 2 of the interface.
+    if (!bus.isConnected() || version(bus, service) < 2)
+        return result;
+    result.offered = true;
+    const Answer answer = request(bus, service, QStringLiteral("PickColor"), parentWindow, {}, timeoutMs, false);
+    if (!answer.answered) {
+        result.error =
+            answer.callError.isEmpty()
+                ? QStringLiteral("The desktop's colour picker did not answer within %1 seconds.")
+                      .arg((timeoutMs + 999) / 1000)
+                : QStringLiteral("The desktop's colour picker could not be used (%1).").arg(answer.callError);
+        return result;
+    }
+    if (answer.response == 1) {
+        result.cancelled = true;
+        return result;
+    }
+    double rgb[3] = {-1, -1, -1};
+    const QVariant color = answer.results.value(QStringLiteral("color"));
+    if (answer.response == 0 && color.userType() == qMetaTypeId<QDBusArgument>()) {
+        const QDBusArgument argument = color.value<QDBusArgument>();
+        argument.beginStructure();
+        argument >> rgb[0] >> rgb[1] >> rgb[2];
+        argument.endStructure();
+    }
+    if (answer.response != 0 || rgb[0] < 0 || rgb[1] < 0 || rgb[2] < 0) {
+        result.error = QStringLiteral("The desktop's colour picker reported a failure.");
+        return result;
+    }
+    result.color = ColorFromUnitChannels(rgb[0], rgb[1], rgb[2]);
     return result;
 }
 

@@ -35,10 +35,35 @@ public:
     static ScreenCapture take(const QDBusConnection& bus, const QString& service, const QString& parentWindow,
                               int timeoutMs = kDefaultTimeoutMs);
 
+    // The portal's own colour picker (PickColor, version 2 of the interface on): the user clicks
+    // one pixel anywhere, nothing is frozen. `offered` is false when `service` has no PickColor
+    // (no bus, no portal, an older portal). The portal's 0-1 channels are rounded to the nearest
+    // 8-bit value. A pick the user cancelled sets `cancelled`; any other failure `error`.
+    static constexpr int kPickTimeoutMs = 120000;
+    static DesktopColorPick pickColor(const QDBusConnection& bus, const QString& service, const QString& parentWindow,
+                                      int timeoutMs = kPickTimeoutMs);
+
+    // The version of the portal's Screenshot interface; 0 when it cannot be read.
+    static constexpr int kVersionTimeoutMs = 3000;
+    static uint version(const QDBusConnection& bus, const QString& service);
+
 private slots:
     void onResponse(uint response, const QVariantMap& results);
 
 private:
+    // One request on the Screenshot interface and the wait for its Response signal, at most
+    // timeoutMs; `withWaitWindow` shows FrmPortalWait when the wait lasts, whose Cancel ends it.
+    struct Answer
+    {
+        bool answered = false;
+        uint response = 2;
+        QVariantMap results;
+        QString callError;
+        bool cancelled = false;
+    };
+    static Answer request(QDBusConnection bus, const QString& service, const QString& method,
+                          const QString& parentWindow, QVariantMap options, int timeoutMs, bool withWaitWindow);
+
     PortalScreenshot() = default;
     void finish();
 

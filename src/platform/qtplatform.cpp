@@ -5,11 +5,13 @@
 #include "platform/qtconvert.h"
 #include "core/files/inifile.h"
 #include "core/files/fileio.h"
+#include "platform/portalscreenshot.h"
 #include "platform/screencapture.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
+#include <QDBusConnection>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -158,6 +160,12 @@ QString QtPlatform::lockFile()
     return PathToQString(InstanceLock::lockFile(ToStdString(programFileName()),
                                                 qEnvironmentVariable("XDG_RUNTIME_DIR").toStdString(),
                                                 ToStdString(cacheFolder())));
+}
+
+QString QtPlatform::instanceSocket()
+{
+    const QFileInfo lock(lockFile());
+    return lock.absolutePath() + "/" + programFileName() + ".socket";
 }
 
 bool QtPlatform::previousInstance()
@@ -443,6 +451,12 @@ void QtPlatform::movePointer(QWidget* window, QPointF position)
     // Wayland lets no program move the pointer; the picker keeps its own sampled pixel there.
     if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
         QCursor::setPos(window->mapToGlobal(position).toPoint());
+}
+
+DesktopColorPick QtPlatform::pickColorOnDesktop(QWidget* parent)
+{
+    return PortalScreenshot::pickColor(QDBusConnection::sessionBus(), PortalScreenshot::serviceName(),
+                                       PortalParentWindow(parent));
 }
 
 void QtPlatform::sleepAndProcessEvents(int milliseconds)

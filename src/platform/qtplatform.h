@@ -50,6 +50,7 @@ public:
     QString helpFolder() override;
     ScreenCapture captureScreen(QWidget* parent) override;
     void movePointer(QWidget* window, QPointF position) override;
+    DesktopColorPick pickColorOnDesktop(QWidget* parent) override;
     void sleepAndProcessEvents(int milliseconds) override;
 
     // The first extension a file-dialog filter names, without its dot: "gpl" for
@@ -61,6 +62,8 @@ public:
 
     // The per-user lock file of the single instance (see InstanceLock::lockFile).
     QString lockFile();
+    // The socket beside it on which the running copy takes requests of copies started later.
+    QString instanceSocket();
 
     // Where the data files are looked for (see resolveProgramFolder below), for the running program.
     static QString resolveProgramFolder();

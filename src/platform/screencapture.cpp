@@ -5,12 +5,17 @@
 
 #include <QDBusConnection>
 #include <QGuiApplication>
+#include <qguiapplication_platform.h>
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
 #include <QWidget>
 
 #include <cmath>
+#include <cstdlib>
+#include <memory>
+
+#include <xcb/xcb.h>
 
 namespace prismara {
 
@@ -112,14 +117,42 @@ ScreenCapture ChooseCapture(bool waylandPlatform, bool waylandSession, const std
     return grabbed;
 }
 
+QByteArray X11DisplayProfile()
+{
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
+        return {};
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    const char name[] = "_ICC_PROFILE";
+    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
+        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 1, sizeof name - 1, name), nullptr), &std::free);
+    if (!screen || !atom || atom->atom == XCB_ATOM_NONE)
+        return {};
+    // At most 16 MiB (the length counts 32-bit units); a profile is a few kilobytes.
+    const std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> property(
+        xcb_get_property_reply(connection,
+                               xcb_get_property(connection, 0, screen->root, atom->atom, XCB_GET_PROPERTY_TYPE_ANY,
+                                                0, 4u << 20),
+                               nullptr),
+        &std::free);
+    if (!property || property->format != 8)
+        return {};
+    const int length = xcb_get_property_value_length(property.get());
+    return QByteArray(static_cast<const char*>(xcb_get_property_value(property.get())), length);
+}
+
 ScreenCapture CaptureVirtualScreen(QWidget* parent)
 {
-    return ChooseCapture(
+    ScreenCapture capture = ChooseCapture(
         onWayland(), insideWaylandSession(), [] { return ComposeScreenGrabs(grabEveryScreen()); },
         [parent] {
             return PortalScreenshot::take(QDBusConnection::sessionBus(), PortalScreenshot::serviceName(),
                                           PortalParentWindow(parent));
         });
+    if (!capture.image.isNull())
+        capture.iccProfile = X11DisplayProfile();
+    return capture;
 }
 
 } // namespace prismara

@@ -42,6 +42,10 @@ ScreenCapture ComposeScreenGrabs(const QList<ScreenGrab>& grabs);
 // they cannot show the screen to a client.
 bool IsBlankCapture(const QImage& image);
 
+// The colour profile an X11 colour manager put on the root window (_ICC_PROFILE); empty on other
+// platforms and when there is none.
+QByteArray X11DisplayProfile();
+
 // The portal's identifier of the window asking: "x11:<hex window id>" on X11, "" elsewhere.
 QString PortalParentWindow(QWidget* parent);
 

@@ -6,6 +6,7 @@
 #include "core/formats/paletteformat.h"
 #include "core/palette/paletteexchange.h"
 #include "core/report/colorreport.h"
+#include "core/report/printformats.h"
 #include "platform/qtconvert.h"
 #include "platform/qtplatform.h"
 
@@ -158,8 +159,16 @@ QList<QCommandLineOption> CommandLineOptions()
                "--format given and exit.",
                "PALETTE"),
         Option({QStringLiteral("format")},
-               "With --export: gpl, ase, aco, pal, txt (Paint.NET), soc, css, scss, json (design tokens) or hex.",
+               "With --export: gpl, ase, aco, pal, txt (Paint.NET), soc, css, scss, json (design tokens) or hex. "
+               "With --pick --print: hex (#3366CC, the default), rgb (51,102,204), hsl (the program's own H,S,L), "
+               "css-rgb or css-hsl.",
                "FORMAT"),
+        Option({QStringLiteral("pick")},
+               "Start straight into picking a colour from the screen. When Prismara is already running, the "
+               "running copy picks."),
+        Option({QStringLiteral("print")},
+               "With --pick: print the colour taken on standard output as one line in the --format given and exit "
+               "(status 1 when picking is cancelled with Esc or Stop)."),
     };
 }
 
@@ -183,6 +192,28 @@ void SetUpParser(QCommandLineParser& parser)
     parser.addOptions(CommandLineOptions());
     parser.addPositionalArgument(QStringLiteral("BACKGROUND"),
                                  QStringLiteral("With --contrast: the background colour."), QStringLiteral("[BACKGROUND]"));
+}
+
+std::optional<PickRequest> RequestedPick(const QCommandLineParser& parser, QTextStream& err)
+{
+    PickRequest request;
+    request.wanted = parser.isSet(QStringLiteral("pick"));
+    request.print = parser.isSet(QStringLiteral("print"));
+    if (request.print && !request.wanted) {
+        err << "prismara: --print is given with --pick" << Qt::endl;
+        return std::nullopt;
+    }
+    if (!request.print)
+        return request;
+    const QString id = parser.isSet(QStringLiteral("format")) ? parser.value(QStringLiteral("format"))
+                                                              : ToQString(kDefaultPrintFormat);
+    request.format = FindPrintFormat(ToStdString(id));
+    if (!request.format) {
+        err << "prismara: --pick --print: the format '" << id << "' is not one of "
+            << ToQString(PrintFormatIds()).replace('|', QStringLiteral(", ")) << Qt::endl;
+        return std::nullopt;
+    }
+    return request;
 }
 
 const PrintingMode* RequestedPrintingMode(const QCommandLineParser& parser)

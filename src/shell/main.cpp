@@ -4,7 +4,11 @@
 #include "shell/commandline.h"
 #include "shell/deferrediconstyle.h"
 #include "shell/frmshowcolor.h"
+#include "shell/palettetools.h"
 #include "core/app/appinfo.h"
+#include "core/colour/colorparse.h"
+#include "core/report/printformats.h"
+#include "platform/instancechannel.h"
 #include "platform/qtplatform.h"
 
 #include <QApplication>
@@ -188,8 +192,13 @@ std::optional<int> runWithoutWindow(int& argc, char** argv)
     (void)probe.parse(arguments);
     const bool printing = probe.isSet(QStringLiteral("help")) || probe.isSet(QStringLiteral("help-all")) ||
                           probe.isSet(QStringLiteral("version")) || prismara::RequestedPrintingMode(probe);
-    if (!printing)
+    if (!printing) {
+        // A pick that cannot be done is told before any display is needed.
+        QTextStream err(stderr);
+        if (!prismara::RequestedPick(probe, err))
+            return 2;
         return std::nullopt;
+    }
 
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("prismara");
@@ -203,6 +212,61 @@ std::optional<int> runWithoutWindow(int& argc, char** argv)
     out.flush();
     err.flush();
     return status;
+}
+
+// The requests a copy started later hands to the running one, and the answer to a printing pick.
+const QString kPickRequest = QStringLiteral("pick");
+const QString kPickPrintRequest = QStringLiteral("pick print");
+const QString kCancelledAnswer = QStringLiteral("cancelled");
+
+// Prints the colour taken by a --pick --print run; the status: 0 taken, 1 cancelled.
+int printPicked(std::optional<prismara::ColorValue> color, const prismara::PickRequest& pick)
+{
+    if (!color)
+        return 1;
+    std::printf("%s\n", pick.format->text(*color).c_str());
+    std::fflush(stdout);
+    return 0;
+}
+
+// Another copy runs: it picks, and with --print its answer is printed here.
+int handPickOver(prismara::QtPlatform& platform, const prismara::PickRequest& pick)
+{
+    QString error;
+    const std::optional<QString> answer = prismara::InstanceChannel::send(
+        platform.instanceSocket(), pick.print ? kPickPrintRequest : kPickRequest, pick.print, error);
+    if (!answer) {
+        std::fprintf(stderr, "prismara: --pick: %s\n", qPrintable(error));
+        return 1;
+    }
+    if (!pick.print)
+        return 0;
+    if (*answer == kCancelledAnswer)
+        return 1;
+    const prismara::ColorParseResult taken = prismara::ParseColorText(answer->toStdString());
+    if (!taken.ok()) {
+        std::fprintf(stderr, "prismara: --pick: the running copy answered '%s'\n", qPrintable(*answer));
+        return 1;
+    }
+    return printPicked(taken.color, pick);
+}
+
+// The running copy serves the picks of copies started later.
+void servePicks(prismara::InstanceChannel& channel, prismara::PaletteTools& tools)
+{
+    QObject::connect(&channel, &prismara::InstanceChannel::requested, &tools,
+                     [&tools](const QString& request, const prismara::InstanceChannel::Answer& answer) {
+                         if (request == kPickRequest) {
+                             answer(QString());
+                             tools.startPicking();
+                         } else if (request == kPickPrintRequest) {
+                             tools.pickFor(true, false, [answer](std::optional<prismara::ColorValue> color) {
+                                 answer(color ? QString::fromStdString(prismara::HtmlHex(*color)) : kCancelledAnswer);
+                             });
+                         } else {
+                             answer(QStringLiteral("unknown request"));
+                         }
+                     });
 }
 } // namespace
 
@@ -225,6 +289,8 @@ int main(int argc, char** argv)
     QCommandLineParser parser;
     prismara::SetUpParser(parser);
     parser.process(app);
+    QTextStream err(stderr);
+    const prismara::PickRequest pick = prismara::RequestedPick(parser, err).value_or(prismara::PickRequest{});
     QApplication::setDesktopFileName("prismara");
     prismara::DeferredIconStyle::install();
 
@@ -235,9 +301,13 @@ int main(int argc, char** argv)
     });
 
     prismara::QtPlatform platform;
-    // A second copy ends at once: no window, nothing written.
+    // A second copy ends at once: no window, nothing written. A pick goes to the running copy.
     if (platform.previousInstance())
-        return 0;
+        return pick.wanted ? handPickOver(platform, pick) : 0;
+    prismara::InstanceChannel channel;
+    if (!channel.listen(platform.instanceSocket()))
+        std::fprintf(stderr, "prismara: copies started later cannot hand --pick to this one: %s\n",
+                     qPrintable(channel.error()));
 
     fonts.wait();
     prismara::FrmShowColor mainWindow(platform);
@@ -247,7 +317,23 @@ int main(int argc, char** argv)
         mainWindow.saveForExit();
         return 0;
     }
-    mainWindow.show();
+    auto* tools = mainWindow.findChild<prismara::PaletteTools*>();
+    servePicks(channel, *tools);
+    if (pick.print) {
+        // The program is there for this one colour: the main window is never shown.
+        QTimer::singleShot(0, tools, [tools, &mainWindow, pick] {
+            tools->pickFor(true, true, [&mainWindow, pick](std::optional<prismara::ColorValue> color) {
+                const int status = printPicked(color, pick);
+                mainWindow.saveForExit();
+                QCoreApplication::exit(status);
+            });
+        });
+        return app.exec();
+    }
+    if (pick.wanted)
+        QTimer::singleShot(0, tools, &prismara::PaletteTools::startPicking);
+    else
+        mainWindow.show();
     if (const char* t0 = std::getenv("PRISMARA_STARTUP_T0"); t0 && mainWindow.windowHandle())
         mainWindow.windowHandle()->installEventFilter(new StartupProbe(std::atoll(t0)));
     return app.exec();

@@ -2,6 +2,7 @@
 #include "shell/palettetools.h"
 
 #include "platform/platform.h"
+#include "platform/settings.h"
 #include "ui/colorpage/frmpreview.h"
 #include "ui/picker/screenpicker.h"
 #include "widgets/colorhub.h"
@@ -9,6 +10,9 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QImageReader>
+
+#include <memory>
+#include <utility>
 
 namespace prismara {
 
@@ -22,6 +26,14 @@ PaletteTools::PaletteTools(ColorHub& hub, QObject* parent) : QObject(parent), hu
         connect(a, &QAction::triggered, this, &PaletteTools::pickFromImage);
     if (QAction* a = hub_.action("mnuPickClipboard"))
         connect(a, &QAction::triggered, this, &PaletteTools::pickFromClipboard);
+    if (QAction* a = hub_.action("mnuQuickPick"))
+        connect(a, &QAction::triggered, this, &PaletteTools::quickPick);
+    // On a display with a colour profile, picks take sRGB colours while this is ticked.
+    if (QAction* a = hub_.action("mnuColorManaged")) {
+        a->setChecked(Settings(hub_.platform()).isOn(Setting::ColorManagedPick));
+        connect(a, &QAction::toggled, this,
+                [this](bool on) { Settings(hub_.platform()).setOn(Setting::ColorManagedPick, on); });
+    }
     if (QAction* a = hub_.action("mnuViewColor"))
         connect(a, &QAction::triggered, this, &PaletteTools::showColorDetails);
 }
@@ -56,6 +68,48 @@ void PaletteTools::pickFromClipboard()
     const QImage image = hub_.platform().clipboardImage();
     startPicker([&](ScreenPicker& picker) {
         picker.startWithImage(image, QStringLiteral("The clipboard holds no image to pick from."));
+    });
+}
+
+void PaletteTools::quickPick()
+{
+    if (picker_)
+        return;
+    Platform& platform = hub_.platform();
+    const DesktopColorPick got = platform.pickColorOnDesktop(hub_.mainWindow());
+    if (!got.offered) {
+        startPicking();
+        return;
+    }
+    if (got.color) {
+        hub_.ClearSchemeSelection();
+        hub_.CurrentColorChanged(*got.color, WriteRecent::Yes);
+    } else if (!got.cancelled) {
+        platform.showError(hub_.mainWindow(), QStringLiteral("Quick Pick"), got.error);
+    }
+}
+
+void PaletteTools::pickFor(bool oneColor, bool keepMainWindowHidden,
+                           std::function<void(std::optional<ColorValue>)> done)
+{
+    auto answered = std::make_shared<bool>(false);
+    auto answer = [answered, done = std::move(done)](std::optional<ColorValue> color) {
+        if (!std::exchange(*answered, true))
+            done(color);
+    };
+    auto listen = [this, answer](ScreenPicker& picker) {
+        connect(&picker, &ScreenPicker::colorTaken, this, [answer](ColorValue color) { answer(color); });
+        connect(&picker, &ScreenPicker::finished, this, [answer] { answer(std::nullopt); });
+    };
+    if (picker_) {
+        listen(*picker_);
+        return;
+    }
+    startPicker([&](ScreenPicker& picker) {
+        if (oneColor)
+            picker.endAfterOneColor(keepMainWindowHidden);
+        listen(picker);
+        picker.start();
     });
 }
 

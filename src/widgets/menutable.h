@@ -71,6 +71,8 @@ inline constexpr MenuEntry kMenuBar[] = {
 
     {"mnuTool", "&Tool", "", MenuKind::Menu},
     {"mnustartpick", "Screen Color &Picker", "mnuTool", MenuKind::Item},
+    {"mnuQuickPick", "&Quick Pick", "mnuTool", MenuKind::Item},
+    {"mnuColorManaged", "Color-&Managed Picking", "mnuTool", MenuKind::Item, false, false, true, true},
     {"mnuWebsafe", "Snap to &Web Safe", "mnuTool", MenuKind::Item, false, true},
     {"mnuShowWinColor", "&Show Windows Color Dialog", "mnuTool", MenuKind::Item},
     {"mnucon", "Color &Conversion", "mnuTool", MenuKind::Item},

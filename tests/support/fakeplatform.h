@@ -52,6 +52,11 @@ public:
     QString helpFolder() override { return helpPages; }
     ScreenCapture captureScreen(QWidget* parent) override;
     void movePointer(QWidget* window, QPointF position) override;
+    DesktopColorPick pickColorOnDesktop(QWidget*) override
+    {
+        ++desktopPicks;
+        return desktopPick;
+    }
     void sleepAndProcessEvents(int milliseconds) override;
 
     static QString settingKey(const QString& app, const QString& section, const QString& key);
@@ -91,6 +96,8 @@ public:
     QStringList dialogFilters;                 // the filters of the last open or save-choice dialog
     QStringList saveChoicesShown;              // "title|proposed name|selected filter"
     QStringList informationShown;              // "title|text"
+    DesktopColorPick desktopPick;              // default: the desktop has no colour picker
+    int desktopPicks = 0;
 
 private:
     QString folder_;

@@ -4,6 +4,7 @@
 #include "platform/portalscreenshot.h"
 #include "platform/screencapture.h"
 
+#include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusContext>
 #include <QDBusMessage>
@@ -149,7 +150,10 @@ class StandInPortal : public QObject, protected QDBusContext
 {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Screenshot")
+    Q_PROPERTY(uint version MEMBER version)
 public:
+    uint version = 2;
+    QVariantList color; // the PickColor answer's three doubles; empty: no "color" in it
     bool silent = false;
     uint response = 0;
     QString uri;
@@ -178,6 +182,28 @@ public slots:
         }
         return QDBusObjectPath(path);
     }
+
+    QDBusObjectPath PickColor(const QString& parentWindow, const QVariantMap& options)
+    {
+        ++calls;
+        seenParent = parentWindow;
+        QString sender = message().service().mid(1);
+        sender.replace('.', '_');
+        const QString path = "/org/freedesktop/portal/desktop/request/" + sender + "/" +
+                             options.value("handle_token").toString();
+        QDBusMessage answer = QDBusMessage::createSignal(path, "org.freedesktop.portal.Request", "Response");
+        QVariantMap results;
+        if (color.size() == 3) {
+            QDBusArgument rgb;
+            rgb.beginStructure();
+            rgb << color[0].toDouble() << color[1].toDouble() << color[2].toDouble();
+            rgb.endStructure();
+            results.insert("color", QVariant::fromValue(rgb));
+        }
+        answer << response << results;
+        connection().send(answer);
+        return QDBusObjectPath(path);
+    }
 };
 
 // A private session bus with the stand-in portal on it, and a second connection for the caller.
@@ -204,7 +230,7 @@ protected:
         QDBusConnection portalBus = QDBusConnection::connectToBus(address_, portalName_);
         ASSERT_TRUE(portalBus.isConnected());
         ASSERT_TRUE(portalBus.registerObject("/org/freedesktop/portal/desktop", &portal,
-                                             QDBusConnection::ExportAllSlots));
+                                             QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllProperties));
         ASSERT_TRUE(portalBus.registerService(kService));
         ASSERT_TRUE(files_.isValid());
     }
@@ -289,6 +315,39 @@ TEST_F(Portal, FailuresAreToldInOneSentence)
         EXPECT_TRUE(result.error.startsWith("The screen could not be captured because")) << c.name;
         EXPECT_TRUE(result.error.contains(c.words)) << c.name << ": " << result.error.toStdString();
         EXPECT_TRUE(result.error.endsWith('.')) << c.name;
+    }
+}
+
+TEST_F(Portal, PickColorRoundsThePortalsChannelsToTheNearestByte)
+{
+    const struct
+    {
+        const char* name;
+        uint version;
+        uint response;
+        QVariantList color;
+        QString service;
+        bool offered, cancelled;
+        std::optional<ColorValue> expected;
+    } rows[] = {
+        {"rounded, not truncated", 2, 0, {0.1, 0.999, 0.5}, kService, true, false, MakeColor(26, 255, 128)},
+        {"exact", 2, 0, {0.2, 0.4, 0.8}, kService, true, false, MakeColor(51, 102, 204)},
+        {"cancelled", 2, 1, {}, kService, true, true, std::nullopt},
+        {"no colour in the answer", 2, 0, {}, kService, true, false, std::nullopt},
+        {"an older portal", 1, 0, {0.2, 0.4, 0.8}, kService, false, false, std::nullopt},
+        {"no portal", 2, 0, {0.2, 0.4, 0.8}, "org.example.NoSuchPortal", false, false, std::nullopt},
+    };
+    for (const auto& row : rows) {
+        portal.version = row.version;
+        portal.response = row.response;
+        portal.color = row.color;
+        const int calls = portal.calls;
+        const DesktopColorPick got = PortalScreenshot::pickColor(caller(), row.service, "x11:7", 5000);
+        EXPECT_EQ(got.offered, row.offered) << row.name;
+        EXPECT_EQ(got.cancelled, row.cancelled) << row.name;
+        EXPECT_EQ(got.color, row.expected) << row.name;
+        EXPECT_EQ(got.error.isEmpty(), row.expected || row.cancelled || !row.offered) << row.name;
+        EXPECT_EQ(portal.calls - calls, row.offered ? 1 : 0) << row.name;
     }
 }
 

@@ -15,6 +15,7 @@ enum class Setting {
     ColorSquare,
     ColorWheelType,
     AutoStop,
+    ColorManagedPick,
     PositionX,
     PositionY,
     PickSampleSize,
@@ -54,6 +55,10 @@ inline constexpr SettingDef kSettings[] = {
     {Setting::ColorWheelType, SettingStore::Vendor, kSettingsSection, "colorwheeltype", SettingKind::Number,
      0},
     {Setting::AutoStop, SettingStore::Vendor, kSettingsSection, "autostop", SettingKind::CheckBox, 0},
+    // On a display with a colour profile: 1 takes the picked colour converted to sRGB, 0 as the
+    // device shows it.
+    {Setting::ColorManagedPick, SettingStore::Vendor, kSettingsSection, "colormanagedpick",
+     SettingKind::CheckBox, 1},
     {Setting::PositionX, SettingStore::ProgramName, "Position", "X", SettingKind::Number, std::nullopt},
     {Setting::PositionY, SettingStore::ProgramName, "Position", "Y", SettingKind::Number, std::nullopt},
     // The picker's sampled square: 1, 3, 5 or 9 pixels a side.

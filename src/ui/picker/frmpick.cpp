@@ -55,6 +55,10 @@ FrmPick::FrmPick(Platform& platform, int pickStartChart, QWidget* parent)
                 : QStringLiteral("%1 \u00D7 %1 pixels (key %2)").arg(size).arg(cmbSampleSize_->count() + 1),
             size);
     sampleCaption->setBuddy(cmbSampleSize_);
+    lblProfile_ = new QLabel(this);
+    lblProfile_->setObjectName("lblProfile");
+    lblProfile_->setWordWrap(true);
+    lblProfile_->hide();
     check1_ = new QCheckBox("Pick colors continuously", this);
     check1_->setObjectName("Check1");
     cmdStop_ = new QPushButton("&Stop", this);
@@ -69,8 +73,9 @@ FrmPick::FrmPick(Platform& platform, int pickStartChart, QWidget* parent)
     layout->addWidget(txtRgb_, 2, 1, 1, 2);
     layout->addWidget(sampleCaption, 3, 0);
     layout->addWidget(cmbSampleSize_, 3, 1, 1, 2);
-    layout->addWidget(check1_, 4, 0, 1, 3);
-    layout->addWidget(cmdStop_, 5, 2);
+    layout->addWidget(lblProfile_, 4, 0, 1, 3);
+    layout->addWidget(check1_, 5, 0, 1, 3);
+    layout->addWidget(cmdStop_, 6, 2);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // Opening, in order: topmost, the palettes, the setting.
@@ -140,6 +145,12 @@ void FrmPick::showColor(ColorValue color)
     lblcor_->setColor(color);
     txtHex_->setText(ToQString(HtmlHex(color)));
     txtRgb_->setText(ToQString(RgbText(color)));
+}
+
+void FrmPick::showProfileText(const QString& text)
+{
+    lblProfile_->setText(text);
+    lblProfile_->show();
 }
 
 void FrmPick::readAutoStop()

@@ -13,6 +13,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -46,6 +47,10 @@ public:
     // Shows a colour in the swatch and as hex and decimal text.
     void showColor(ColorValue color);
 
+    // What the display's colour profile makes of the colour ("device #... → sRGB #..."), or why
+    // it cannot; the line is hidden until first set.
+    void showProfileText(const QString& text);
+
     // Closes the window without asking for Stop (picking has ended).
     void closeQuietly();
 
@@ -74,6 +79,7 @@ private:
     QLineEdit* txtHex_;
     QLineEdit* txtRgb_;
     QComboBox* cmbSampleSize_;
+    QLabel* lblProfile_;
     QCheckBox* check1_;
     QPushButton* cmdStop_;
     std::vector<SaveTarget> targets_;

@@ -8,9 +8,12 @@
 #include "core/palette/palettestore.h"
 #include "platform/platform.h"
 #include "platform/qtconvert.h"
+#include "platform/settings.h"
 
 #include <QAction>
 #include <QWidget>
+
+#include <span>
 
 namespace prismara {
 
@@ -25,6 +28,12 @@ ScreenPicker::ScreenPicker(ColorHub& hub, QObject* parent) : QObject(parent), hu
 ScreenPicker::~ScreenPicker()
 {
     delete getColor_; // takes frmpick with it
+}
+
+void ScreenPicker::endAfterOneColor(bool keepMainWindowHidden)
+{
+    oneColor_ = true;
+    keepMainHidden_ = keepMainWindowHidden;
 }
 
 bool ScreenPicker::active() const { return !getColor_.isNull(); }
@@ -45,7 +54,8 @@ bool ScreenPicker::start()
     platform.sleepAndProcessEvents(100);
     const ScreenCapture capture = platform.captureScreen(main);
     if (capture.image.isNull()) {
-        main->show();
+        if (!keepMainHidden_)
+            main->show();
         // A wait the user cancelled needs no explanation.
         if (!capture.cancelled)
             platform.showError(main, kPickerTitle,
@@ -78,13 +88,19 @@ bool ScreenPicker::open(const ScreenCapture& capture, bool image)
 {
     Platform& platform = hub_.platform();
     QWidget* main = hub_.mainWindow();
+    const auto* icc = reinterpret_cast<const std::uint8_t*>(capture.iccProfile.constData());
+    profile_ = DisplayProfile::FromIcc(std::span(icc, static_cast<std::size_t>(capture.iccProfile.size())));
+    takeSrgb_ = Settings(platform).isOn(Setting::ColorManagedPick);
     getColor_ = new FrmGetColor(capture, platform.screenSizePixels().width(), platform,
                                 image ? FrmGetColor::Source::Image : FrmGetColor::Source::Screen);
     getColor_->setFont(main->font());
     pick_ = new FrmPick(platform, pickStartChart_, getColor_);
     getColor_->setSampleSize(pick_->sampleSize());
 
-    connect(getColor_, &FrmGetColor::colorUnderPointer, pick_, &FrmPick::showColor);
+    connect(getColor_, &FrmGetColor::colorUnderPointer, this, &ScreenPicker::showUnderPointer);
+    if (!capture.iccProfile.isEmpty() && !profile_)
+        pick_->showProfileText(
+            QStringLiteral("The display's colour profile could not be read: device colours are taken."));
     connect(getColor_, &FrmGetColor::picked, this, &ScreenPicker::pick);
     connect(getColor_, &FrmGetColor::stopRequested, this, &ScreenPicker::cmdStop_Click);
     connect(getColor_, &FrmGetColor::sampleSizeKeyed, pick_, &FrmPick::chooseSampleSize);
@@ -100,10 +116,25 @@ bool ScreenPicker::open(const ScreenCapture& capture, bool image)
     return true;
 }
 
+ColorValue ScreenPicker::takenColor(ColorValue device) const
+{
+    return profile_ && takeSrgb_ ? profile_->toSrgb(device) : device;
+}
+
+void ScreenPicker::showUnderPointer(ColorValue device)
+{
+    if (!pick_)
+        return;
+    pick_->showColor(takenColor(device));
+    if (profile_)
+        pick_->showProfileText(QStringLiteral("device %1 \u2192 sRGB %2")
+                                   .arg(ToQString(HtmlHex(device)), ToQString(HtmlHex(profile_->toSrgb(device)))));
+}
+
 void ScreenPicker::pick()
 {
     if (getColor_ && pick_ && !stopping_)
-        take(getColor_->pickedColor());
+        take(takenColor(getColor_->pickedColor()));
 }
 
 void ScreenPicker::take(ColorValue color)
@@ -121,7 +152,8 @@ void ScreenPicker::take(ColorValue color)
     }
     hub_.ClearSchemeSelection();
     hub_.CurrentColorChanged(color, WriteRecent::Yes);
-    if (pick_ && !pick_->continuous())
+    emit colorTaken(color);
+    if (oneColor_ || (pick_ && !pick_->continuous()))
         cmdStop_Click();
 }
 
@@ -145,8 +177,10 @@ void ScreenPicker::cmdStop_Click()
     pick_ = nullptr;
 
     QWidget* main = hub_.mainWindow();
-    main->show();
-    main->activateWindow();
+    if (!keepMainHidden_) {
+        main->show();
+        main->activateWindow();
+    }
 
     if (!saveFile.empty()) {
         // The palette is found by its file name, whatever the records before it hold.

@@ -3,10 +3,13 @@
 #pragma once
 
 #include "core/colour/colorvalue.h"
+#include "core/colour/displayprofile.h"
 #include "platform/platform.h"
 
 #include <QObject>
 #include <QPointer>
+
+#include <optional>
 
 namespace prismara {
 
@@ -30,16 +33,25 @@ public:
     // from the top left corner of the primary screen. A null image is reported as `unreadable`.
     bool startWithImage(const QImage& image, const QString& unreadable);
 
+    // The colour a pick takes of the device colour `device`: converted to sRGB when the screen has
+    // a colour profile and the setting "colormanagedpick" is on, else `device` itself.
+    ColorValue takenColor(ColorValue device) const;
+
     // A click on the picture: saves pickedColor to the chosen palette and makes it the current
     // colour; ends picking unless "Pick colors continuously" is ticked.
     void pick();
 
-    // Takes `color`: saves it to the chosen palette and makes it the current colour; ends picking
+    // Takes `color` (as takenColor gives it): saves it to the chosen palette and makes it the current colour; ends picking
     // unless "Pick colors continuously" is ticked. Every way of picking ends here.
     void take(ColorValue color);
 
     // Ends picking: closes both windows, shows the main window with the chosen palette at page 1.
     void cmdStop_Click();
+
+    // A run for the command line: it ends at the first colour taken, whatever "Pick colors
+    // continuously" says; with `keepMainWindowHidden` the main window is not shown at the end (the
+    // program ends with the run).
+    void endAfterOneColor(bool keepMainWindowHidden);
 
     bool active() const;
     int pickStartChart() const { return pickStartChart_; }
@@ -47,17 +59,24 @@ public:
     FrmPick* pickWindow() const;
 
 signals:
+    // A colour was taken (saved and made the current colour).
+    void colorTaken(ColorValue color);
     // Picking has ended (stopped, or never started because the capture failed).
     void finished();
 
 private:
     bool open(const ScreenCapture& capture, bool image);
+    void showUnderPointer(ColorValue device);
 
     ColorHub& hub_;
     QPointer<FrmGetColor> getColor_;
     QPointer<FrmPick> pick_;
     int pickStartChart_ = 0;
     bool stopping_ = false;
+    std::optional<DisplayProfile> profile_;
+    bool takeSrgb_ = true;
+    bool oneColor_ = false;
+    bool keepMainHidden_ = false;
 };
 
 } // namespace prismara
