@@ -6,6 +6,7 @@
 #include "support/windowfixture.h"
 #include "ui/picker/frmgetcolor.h"
 #include "ui/picker/frmpick.h"
+#include "ui/picker/pickerloupe.h"
 #include "ui/picker/screenpicker.h"
 #include "widgets/colorswatch.h"
 
@@ -88,6 +89,7 @@ TEST_F(PickSources, ADisplayProfileTurnsDeviceColoursIntoSrgbAsTheSettingChooses
         }
         tools()->startPicking();
         EXPECT_EQ(hover(), std::make_pair(row.shown, row.line)) << row.name;
+        EXPECT_EQ(picker()->getColorWindow()->loupe()->hexText(), row.shown) << row.name << ": the loupe names what a click takes";
         clickPicture();
         EXPECT_EQ(current(), row.taken) << row.name;
         EXPECT_TRUE(bytes("c1.rgb").endsWith(QByteArray::fromStdString(HtmlHex(row.taken).substr(1)))) << row.name;

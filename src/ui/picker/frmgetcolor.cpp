@@ -192,7 +192,7 @@ void FrmGetColor::sampleAt(QPoint pixel)
     QPalette pal = shpshow_->palette();
     pal.setColor(QPalette::Window, ToQColor(pickedColor_));
     shpshow_->setPalette(pal);
-    loupe_->showAround(pixel, sampledArea(), pickedColor_);
+    loupe_->showAround(pixel, sampledArea(), takenRule_ ? takenRule_(pickedColor_) : pickedColor_);
     emit colorUnderPointer(pickedColor_);
 }
 

@@ -10,6 +10,7 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 
 class QScrollBar;
@@ -52,6 +53,10 @@ public:
 
     // Device pixels per picture pixel (1 for the screen; an opened image zooms with Ctrl and the wheel).
     qreal viewZoom() const { return zoom_; }
+
+    // What a click finally takes of a sampled colour (e.g. the display's colour converted to sRGB);
+    // the loupe names that. Without one, the sampled colour itself.
+    void setTakenColorRule(std::function<ColorValue(ColorValue)> rule) { takenRule_ = std::move(rule); }
 
     QWidget* shpshow() const { return shpshow_; }
     PickerLoupe* loupe() const { return loupe_; }
@@ -100,6 +105,7 @@ private:
     int primaryWidth_;
     QWidget* shpshow_;
     PickerLoupe* loupe_;
+    std::function<ColorValue(ColorValue)> takenRule_;
     QScrollBar* hScroll_ = nullptr;
     QScrollBar* vScroll_ = nullptr;
     ColorValue pickedColor_ = 0;

@@ -97,6 +97,7 @@ bool ScreenPicker::open(const ScreenCapture& capture, bool image)
     pick_ = new FrmPick(platform, pickStartChart_, getColor_);
     getColor_->setSampleSize(pick_->sampleSize());
 
+    getColor_->setTakenColorRule([this](ColorValue device) { return takenColor(device); });
     connect(getColor_, &FrmGetColor::colorUnderPointer, this, &ScreenPicker::showUnderPointer);
     if (!capture.iccProfile.isEmpty() && !profile_)
         pick_->showProfileText(
