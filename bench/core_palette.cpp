@@ -7,7 +7,9 @@
 // Each line gives the median process CPU time of the operation (cpu_us) and of its floor
 // (floor_cpu_us) and their ratio (x_floor). Clear Duplicate Colors also gives the peak of the
 // resident size above what it was before (peak_MiB) beside its bound, the file size plus 8 MiB
-// (bound_MiB), and how far the resident size afterwards is from before (kept_MiB).
+// (bound_MiB), and how far the resident size afterwards is from before (kept_MiB). The Time
+// column is the operation's mean wall time; the CPU column covers a whole round (the
+// operation, its floor and setting up their files), so read the counters.
 #include "core/palette/palettefile.h"
 #include "core/palette/palettepage.h"
 #include "core/files/fileio.h"

@@ -1,7 +1,8 @@
 // ui_palette.cpp - what showing a palette page costs through the palette view of a real main
 // window, for palettes of 10, 432 (two full pages) and 1,000,000 colours: the page read and the
 // cell update alone, and with the grid painted. Neither the time nor the memory may grow with
-// the palette.
+// the palette. And the window while a long palette command runs: how long a repaint and a cancel
+// take.
 //
 // The benchmarks run under the shared main of the ui benchmarks, which creates the application.
 #include "shell/frmshowcolor.h"
@@ -11,10 +12,12 @@
 #include "support/fakeplatform.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -110,6 +113,63 @@ void BM_PaletteCellClick(benchmark::State& state)
     }
 }
 BENCHMARK(BM_PaletteCellClick)->Unit(benchmark::kMicrosecond);
+
+// The window while Clear Duplicate Colors runs on a palette of 4M colours, half of them repeated:
+// the longest repaint of the grid while the job runs (paint_max_ms) and the time from Cancel to
+// the job's end (cancel_ms), each beside the 50 ms they must stay under, and how long the whole
+// job takes uncancelled (job_ms).
+void BM_PaletteBusyWindow(benchmark::State& state)
+{
+    const int colours = static_cast<int>(state.range(0));
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(colours) * 6);
+    for (int k = 0; k < colours; ++k)
+        bytes += HtmlHex((k % (colours / 2)) * 7919 % 0x1000000).substr(1);
+    PaletteWindow w(1);
+    PaletteView& view = *w.window->palette();
+    PaletteGrid& grid = *view.grid();
+    const std::string path = w.platform.folder().toStdString() + "/c1.rgb";
+    auto reset = [&] {
+        std::FILE* out = std::fopen(path.c_str(), "wb");
+        if (!out || std::fwrite(bytes.data(), 1, bytes.size(), out) != bytes.size() || std::fclose(out) != 0)
+            std::abort();
+        view.ShowColorChart(QStringLiteral("c1.rgb"), 1);
+    };
+    double paintMax = 0, cancelMax = 0, jobMs = 0;
+    for (auto _ : state) {
+        reset();
+        QElapsedTimer job;
+        job.start();
+        view.clearDuplicateColors();
+        while (view.busy()) {
+            QElapsedTimer paint;
+            paint.start();
+            grid.repaint();
+            QApplication::processEvents();
+            paintMax = std::max(paintMax, static_cast<double>(paint.nsecsElapsed()) / 1e6);
+        }
+        jobMs = static_cast<double>(job.nsecsElapsed()) / 1e6;
+        state.SetIterationTime(jobMs / 1e3);
+
+        reset();
+        view.clearDuplicateColors();
+        QElapsedTimer wait;
+        wait.start();
+        while (view.busy() && wait.elapsed() < 15)
+            QApplication::processEvents();
+        QElapsedTimer cancel;
+        cancel.start();
+        view.job()->cancel();
+        while (view.busy())
+            QApplication::processEvents();
+        cancelMax = std::max(cancelMax, static_cast<double>(cancel.nsecsElapsed()) / 1e6);
+    }
+    state.counters["paint_max_ms"] = paintMax;
+    state.counters["cancel_ms"] = cancelMax;
+    state.counters["bound_ms"] = 50;
+    state.counters["job_ms"] = jobMs;
+}
+BENCHMARK(BM_PaletteBusyWindow)->Arg(1'000'000)->Arg(4'000'000)->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace prismara

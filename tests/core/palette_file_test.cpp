@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+#include <set>
+
 using namespace prismara;
 using namespace prismara::test;
 
@@ -144,18 +148,24 @@ TEST(PaletteFile, ClearDuplicatesWithNothingToRemoveWritesNothing)
     }
 }
 
-// Palettes of several pieces: duplicates across pieces go, the names follow, and a cancel at any
-// point leaves every file as it was.
+// Palettes of several pieces: duplicates across pieces go (byte for byte: upper and lower case,
+// mixed case and records that are no colour), the names follow, and a cancel at any point leaves
+// every file as it was.
 TEST(PaletteFile, LargeRewritesKeepTheNamesAndACancelChangesNothing)
 {
     constexpr int kCount = 500'000, kDistinct = 300'000;
     std::string bytes, deduped, removed;
     PaletteNames names{"big.gpl", {}}, dedupedNames{"big.gpl", {}}, removedNames{"big.gpl", {}};
+    std::set<std::string> seen;
     for (int k = 0; k < kCount; ++k) {
-        const std::string record = HtmlHex(k % kDistinct * 41).substr(1);
+        std::string record = HtmlHex(k % kDistinct * 41).substr(1);
+        if (k % 7 == 1) // the two copies of a colour differ in case now and then
+            std::transform(record.begin(), record.end(), record.begin(), [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); });
+        else if (k % kDistinct % 5 == 2)
+            record.replace(0, 2, k % kDistinct % 3 == 0 ? "zZ" : "aB");
         bytes += record;
         names.names.push_back("n" + std::to_string(k));
-        if (k < kDistinct)
+        if (seen.insert(record).second)
             deduped += record, dedupedNames.names.push_back(names.names.back());
         if (k != 400'000)
             removed += record, removedNames.names.push_back(names.names.back());

@@ -411,8 +411,8 @@ PageBuffer::PageBuffer(std::size_t size, bool populate) : size_(size)
 {
     if (size == 0)
         return;
-    void* mapped = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | (populate ? MAP_POPULATE : 0),
-                          -1, 0);
+    const int flags = MAP_PRIVATE | MAP_ANONYMOUS | (populate ? MAP_POPULATE : 0);
+    void* mapped = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, flags, -1, 0);
     if (mapped == MAP_FAILED) {
         size_ = 0;
         return;

@@ -118,8 +118,8 @@ FileResult RenameOver(const fs::path& temp, const fs::path& target);
 class PageBuffer
 {
 public:
-    // `populate`: the pages are made at once, in one call, instead of one fault each when
-    // first touched (for memory that will be touched all over).
+    // `populate`: every page is made at once, in one call, instead of one fault each (two, when
+    // read first) when first touched: for memory that will be touched all over.
     explicit PageBuffer(std::size_t size, bool populate = false);
     ~PageBuffer();
     PageBuffer(const PageBuffer&) = delete;

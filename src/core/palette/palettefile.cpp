@@ -50,16 +50,23 @@ constexpr std::size_t kPieceRecords = (std::size_t{1} << 20) / kRecordSize;
 // The records met so far, byte for byte. A record of six hexadecimal digits in one case (every
 // record the program writes, and most that other programs write) is one bit of 2^24 in the bit
 // set of its case; any other record (mixed case, bytes that are no colour) is kept in a hash set,
-// and there are few of those. The bit sets take memory only where they are touched.
+// and there are few of those. The bit sets take memory only where they are touched. A palette of
+// few records keeps them all in one small table instead, cheaper than touching the bit sets.
 class RecordSet
 {
 public:
-    RecordSet() : upper_(kSetBytes, true), lower_(kSetBytes) {}
-    bool ok() const { return upper_.ok() && lower_.ok(); }
+    explicit RecordSet(std::uint64_t records)
+        : small_(records <= kSmallRecords ? tableSize(records) : 0), upper_(small_.empty() ? kSetBytes : 0, true),
+          lower_(small_.empty() ? kSetBytes : 0)
+    {
+    }
+    bool ok() const { return !small_.empty() || (upper_.ok() && lower_.ok()); }
 
     // True when `record` was not in the set yet (it is now).
     bool insert(const char* record)
     {
+        if (!small_.empty())
+            return insertSmall(recordKey(record) | kTaken);
         unsigned value = 0;
         unsigned kinds = 0;
         for (std::size_t j = 0; j < kRecordSize; ++j) {
@@ -77,6 +84,41 @@ public:
 
 private:
     static constexpr std::size_t kSetBytes = std::size_t{1} << 21; // 2^24 bits
+    static constexpr std::uint64_t kSmallRecords = 32768;
+    static constexpr std::uint64_t kTaken = std::uint64_t{1} << 63; // marks a used slot of small_
+
+    // Open addressing, at most half full (it grows when a palette that grew since it was
+    // counted fills it).
+    static std::size_t tableSize(std::uint64_t records)
+    {
+        std::size_t size = 16;
+        while (size < 2 * records)
+            size *= 2;
+        return size;
+    }
+    bool insertSmall(std::uint64_t key)
+    {
+        const std::size_t mask = small_.size() - 1;
+        for (std::size_t at = static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ULL) >> 40) & mask;; at = (at + 1) & mask) {
+            if (small_[at] == key)
+                return false;
+            if (small_[at] == 0) {
+                small_[at] = key;
+                if (++used_ * 2 > small_.size())
+                    grow();
+                return true;
+            }
+        }
+    }
+    void grow()
+    {
+        std::vector<std::uint64_t> old(small_.size() * 2);
+        old.swap(small_);
+        used_ = 0;
+        for (const std::uint64_t key : old)
+            if (key != 0)
+                insertSmall(key);
+    }
     static constexpr unsigned kUpper = 0x10, kLower = 0x20, kOther = 0x40;
 
     static bool insertBit(const PageBuffer& set, unsigned value)
@@ -103,6 +145,8 @@ private:
         return digits;
     }();
 
+    std::vector<std::uint64_t> small_;
+    std::size_t used_ = 0;
     PageBuffer upper_;
     PageBuffer lower_;
     std::unordered_set<std::uint64_t> others_;
@@ -229,7 +273,7 @@ StoreResult PaletteFile::removeDuplicates(const RewriteProgress& progress) const
     const FileChangeLock lock(path());
     if (count() <= 1)
         return StoreResult::success();
-    RecordSet seen;
+    RecordSet seen(static_cast<std::uint64_t>(count()));
     if (!seen.ok())
         return StoreResult::notRead(fileName_, "not enough memory");
     return filterRecords(fileName_ + ".tmp", [&](std::uint64_t, const char* record) { return seen.insert(record); },
@@ -251,8 +295,8 @@ StoreResult PaletteFile::removeRecord(std::int32_t s, const RewriteProgress& pro
                          progress);
 }
 
-StoreResult PaletteFile::filterRecords(const std::string& temp, const std::function<bool(std::uint64_t, const char*)>& keep,
-                                       const RewriteProgress& progress) const
+template <typename Keep>
+StoreResult PaletteFile::filterRecords(const std::string& temp, Keep keep, const RewriteProgress& progress) const
 {
     PieceReader reader;
     if (const FileResult opened = reader.open(path()); !opened)

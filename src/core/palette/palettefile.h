@@ -118,8 +118,9 @@ private:
     // through the temporary `temp`, read and written in pieces; a trailing partial record is
     // dropped. When every record is kept and there is no partial record nothing is written.
     // The side file follows as the class comment says.
-    StoreResult filterRecords(const std::string& temp, const std::function<bool(std::uint64_t, const char*)>& keep,
-                              const RewriteProgress& progress) const;
+    // (A template, so that the test of each record is inlined; defined and used in palettefile.cpp.)
+    template <typename Keep>
+    StoreResult filterRecords(const std::string& temp, Keep keep, const RewriteProgress& progress) const;
 
     std::filesystem::path folder_;
     std::string fileName_;
