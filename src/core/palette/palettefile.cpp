@@ -402,6 +402,9 @@ StoreResult PaletteFile::filterRecords(const std::string& temp, Keep keep, const
         if (const FileResult written = flush(); !written)
             return StoreResult::notWritten(fileName_, written.reason());
     }
+    // A cancel before the flush to disk spares the wait for it.
+    if (cancelled())
+        return StoreResult::cancelled(fileName_);
     if (const FileResult finished = writer.finish(); !finished)
         return StoreResult::notWritten(fileName_, finished.reason());
     // The last moment a cancel leaves everything as it was.
