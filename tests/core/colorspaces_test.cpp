@@ -26,7 +26,7 @@ V mul(const M& m, const V& v)
     return r;
 }
 
-// The CSS Color 4 conversions, from the specification's formulas and matrices.
+// The CSS Color 4 conversions, from CSS Color 4's own formulas and matrices.
 struct Reference
 {
     V xyz, lab, lch, oklab, oklch, hsl;

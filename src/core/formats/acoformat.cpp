@@ -1,6 +1,6 @@
 // acoformat.cpp - Adobe Color swatch files: 16-bit big-endian words. A section is its version
-// (1 or 2), the number of colours, then one colour spec per colour: the colour space and four
-// values w, x, y, z; in version 2 each spec is followed by its name (a 32-bit count of UTF-16
+// (1 or 2), the number of colours, then one colour record per colour: the colour space and four
+// values w, x, y, z; in version 2 each record is followed by its name (a 32-bit count of UTF-16
 // units including a closing NUL, then the units). Files usually hold a version 1 section followed
 // by a version 2 section of the same colours.
 // Colour spaces: 0 RGB (0-65535 each), 1 HSB (hue 0-65535 for 0-360 degrees), 2 CMYK (0 is full
@@ -13,14 +13,14 @@ namespace prismara::formats {
 
 namespace {
 
-constexpr std::size_t kSpecBytes = 10;
+constexpr std::size_t kRecordBytes = 10;
 
 enum Space : std::uint16_t { kRgb = 0, kHsb = 1, kCmyk = 2, kLab = 7, kGray = 8 };
 
-// One colour spec as sRGB, counting conversions; nullopt for a colour space it cannot convert.
-std::optional<ColorValue> specColor(std::string_view spec, Conversions& converted)
+// One colour record as sRGB, counting conversions; nullopt for a colour space it cannot convert.
+std::optional<ColorValue> recordColor(std::string_view record, Conversions& converted)
 {
-    ByteReader in(spec);
+    ByteReader in(record);
     std::uint16_t space = 0;
     std::uint16_t w = 0, x = 0, y = 0, z = 0;
     (void)(in.u16(space) && in.u16(w) && in.u16(x) && in.u16(y) && in.u16(z));
@@ -45,7 +45,7 @@ std::optional<ColorValue> specColor(std::string_view spec, Conversions& converte
     }
 }
 
-// Reads one section after its version word. `names` says whether its specs carry names.
+// Reads one section after its version word. `names` says whether its records carry names.
 bool readSection(ByteReader& in, bool names, PaletteReadResult& result, Conversions& converted)
 {
     std::uint16_t count = 0;
@@ -53,24 +53,24 @@ bool readSection(ByteReader& in, bool names, PaletteReadResult& result, Conversi
         result.error = "a section ends before its colour count";
         return false;
     }
-    if (!names && std::size_t{count} * kSpecBytes > in.remaining()) {
+    if (!names && std::size_t{count} * kRecordBytes > in.remaining()) {
         result.error = "it declares " + std::to_string(count) + " colours but holds at most " +
-                       std::to_string(in.remaining() / kSpecBytes);
+                       std::to_string(in.remaining() / kRecordBytes);
         return false;
     }
     result.palette.entries.clear();
     converted = {};
     for (std::size_t i = 1; i <= count; ++i) {
-        std::string_view spec;
-        if (!in.take(kSpecBytes, spec)) {
+        std::string_view record;
+        if (!in.take(kRecordBytes, record)) {
             result.error = "it declares " + std::to_string(count) + " colours but ends inside colour " +
                            std::to_string(i);
             return false;
         }
-        const auto color = specColor(spec, converted);
+        const auto color = recordColor(record, converted);
         if (!color) {
             result.error = "colour " + std::to_string(i) + " is in colour space " +
-                           std::to_string((static_cast<unsigned char>(spec[0]) << 8) | static_cast<unsigned char>(spec[1])) +
+                           std::to_string((static_cast<unsigned char>(record[0]) << 8) | static_cast<unsigned char>(record[1])) +
                            ", which is none of RGB, HSB, CMYK, Lab and grey";
             return false;
         }

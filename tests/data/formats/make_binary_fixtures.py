@@ -35,7 +35,7 @@ def ase_file(blocks):
     return b"ASEF" + struct.pack(">HHI", 1, 0, len(blocks)) + b"".join(blocks)
 
 
-def aco_spec(space, w, x=0, y=0, z=0):
+def aco_record(space, w, x=0, y=0, z=0):
     return struct.pack(">HHHHH", space, w, x, y, z)
 
 
@@ -45,9 +45,9 @@ def aco_name(name):
     return struct.pack(">I", len(units) // 2 + 1) + units + b"\0\0"
 
 
-def aco_file(specs, names):
-    v1 = struct.pack(">HH", 1, len(specs)) + b"".join(specs)
-    v2 = struct.pack(">HH", 2, len(specs)) + b"".join(s + aco_name(n) for s, n in zip(specs, names))
+def aco_file(records, names):
+    v1 = struct.pack(">HH", 1, len(records)) + b"".join(records)
+    v2 = struct.pack(">HH", 2, len(records)) + b"".join(r + aco_name(n) for r, n in zip(records, names))
     return v1 + v2
 
 
@@ -70,8 +70,8 @@ swatches_ase = ase_file([
 write("swatches.ase", swatches_ase)
 
 swatches_aco = aco_file(
-    [aco_spec(0, 65535, 0, 0), aco_spec(1, 21845, 65535, 65535), aco_spec(2, 0, 65535, 65535, 65535),
-     aco_spec(7, 10000, 0, 0), aco_spec(8, 5000)],
+    [aco_record(0, 65535, 0, 0), aco_record(1, 21845, 65535, 65535), aco_record(2, 0, 65535, 65535, 65535),
+     aco_record(7, 10000, 0, 0), aco_record(8, 5000)],
     ["Red", "Green", "Cyan", "White", "Half"])
 write("swatches.aco", swatches_aco)
 
@@ -83,5 +83,5 @@ write("brand.expected.ase", ase_file(
     [ase_block(0xC001, utf16_name("Brand Colours"))] +
     [ase_swatch(n, b"RGB ", [c / 255.0 for c in rgb]) for rgb, n in brand] +
     [ase_block(0xC002, b"")]))
-write("brand.expected.aco", aco_file([aco_spec(0, r * 257, g * 257, b * 257) for (r, g, b), _ in brand],
+write("brand.expected.aco", aco_file([aco_record(0, r * 257, g * 257, b * 257) for (r, g, b), _ in brand],
                                      [n for _, n in brand]))

@@ -1,4 +1,4 @@
-// special_files_test.cpp - data files in hostile shapes: a FIFO, a device or a folder in a data
+// unusual_files_test.cpp - data files in hostile shapes: a FIFO, a device or a folder in a data
 // file's place, a file beyond the read limits, an index that is not text, a palette cut inside a
 // record, and a scheme delete killed at every step by a real signal.
 #include "core/app/datafilecheck.h"
