@@ -4,6 +4,8 @@
 #include "platform/qtconvert.h"
 #include "widgets/colorswatch.h"
 
+#include <QWidget>
+
 namespace prismara {
 
 namespace {
@@ -49,6 +51,16 @@ QString DisplayFilter::banner(bool brief) const
 QColor PaintColor(const DisplayFilter* filter, ColorValue color)
 {
     return filter ? filter->qcolor(color) : ToQColor(color);
+}
+
+void UseDisplayFilter(QWidget* view, const DisplayFilter*& held, const DisplayFilter* filter)
+{
+    if (held)
+        QObject::disconnect(held, nullptr, view, nullptr);
+    held = filter;
+    if (held)
+        QObject::connect(held, &DisplayFilter::changed, view, qOverload<>(&QWidget::update));
+    view->update();
 }
 
 } // namespace prismara

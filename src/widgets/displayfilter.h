@@ -17,6 +17,8 @@
 #include <optional>
 #include <unordered_map>
 
+class QWidget;
+
 namespace prismara {
 
 class DisplayFilter : public QObject
@@ -48,5 +50,9 @@ private:
 
 // The colour a view paints: through `filter` when it has one.
 QColor PaintColor(const DisplayFilter* filter, ColorValue color);
+
+// Makes `filter` the one `view` paints through (`held` is the view's member): the view repaints
+// now and at every change of the choice, and no longer follows the filter it held before.
+void UseDisplayFilter(QWidget* view, const DisplayFilter*& held, const DisplayFilter* filter);
 
 } // namespace prismara

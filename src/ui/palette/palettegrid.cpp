@@ -63,12 +63,7 @@ void PaletteGrid::fitTo(QSize area)
 
 void PaletteGrid::setDisplayFilter(const DisplayFilter* filter)
 {
-    if (filter_)
-        disconnect(filter_, nullptr, this, nullptr);
-    filter_ = filter;
-    if (filter_)
-        connect(filter_, &DisplayFilter::changed, this, qOverload<>(&QWidget::update));
-    update();
+    UseDisplayFilter(this, filter_, filter);
 }
 
 void PaletteGrid::setColors(const std::array<ColorValue, kCells>& colors, int filled)

@@ -75,12 +75,7 @@ void ColorCellRing::layOut(const std::array<QRectF, kWheelCells>& cells,
 
 void ColorCellRing::setDisplayFilter(const DisplayFilter* filter)
 {
-    if (filter_)
-        disconnect(filter_, nullptr, this, nullptr);
-    filter_ = filter;
-    if (filter_)
-        connect(filter_, &DisplayFilter::changed, this, qOverload<>(&QWidget::update));
-    update();
+    UseDisplayFilter(this, filter_, filter);
 }
 
 void ColorCellRing::setColors(const std::array<ColorValue, kWheelCells>& colors)
