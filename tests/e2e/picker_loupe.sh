@@ -10,9 +10,7 @@ bin=$1
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh.inc"
 
-start_xvfb 1920x1080x24
-program=$(copy_program "$bin")
-app="$WORK/app"
+setup_program
 # Picking goes on after each take, so that one run takes several colours.
 printf '[Prismara 4.6]\r\nautostop=1\r\n' >"$XDG_CONFIG_HOME/quorvel software.ini"
 
@@ -30,9 +28,7 @@ for y in range(h):
             data += b'\xff\xff\xff' if (x + y) % 2 == 0 else b'\x00\x00\x00'
 open(sys.argv[1], 'wb').write(b'P6 %d %d 255\n' % (w, h) + bytes(data))
 PY
-display -title known-pixels -geometry +400+300 "$WORK/known.ppm" &
-E2E_PIDS+=($!)
-timeout 20 xdotool search --sync --onlyvisible --name '^known-pixels' >/dev/null || fail "no known-pixels window"
+show_picture known-pixels +400+300 "$WORK/known.ppm"
 # Where its first pixel is: xwininfo gives the corner of the window's border.
 info=$(xwininfo -name known-pixels)
 border=$(sed -n 's/.*Border width: *//p' <<<"$info")
@@ -54,19 +50,11 @@ point() { # moves the pointer in two steps, so that the last one is a move over 
 run_scale() {
   local s=$1
   rm -f "$app/recent.rgb"
-  QT_SCALE_FACTOR=$s "$program" &
-  local pid=$!
-  E2E_PIDS+=($pid)
-  local wid
-  wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Prismara 4\.6$' | head -n 1) || fail "scale $s: no main window"
+  start_program QT_SCALE_FACTOR="$s"
   local target before
-  target=$(head -n 1 "$app/colorchart.cci" | tr -d '\r')
+  target=$(first_palette)
   before=$(stat -c %s "$app/$target")
-  xdotool windowfocus --sync "$wid"
-  xdotool key --delay 100 alt+t
-  sleep 0.3
-  xdotool key p
-  timeout 20 xdotool search --sync --onlyvisible --name '^Pick&Save Color$' >/dev/null || fail "scale $s: the picker did not open"
+  open_picker
   sleep 0.5
 
   # The loupe: below and right of the pointer, 16 logical pixels off, 15 pixels of 10 device
@@ -116,11 +104,7 @@ run_scale() {
   xdotool mouseup 1
   sleep 0.3
   xdotool key Escape
-  for _ in $(seq 1 50); do
-    xdotool search --onlyvisible --name '^Prismara 4\.6$' >/dev/null 2>&1 && break
-    sleep 0.1
-  done
-  xdotool search --onlyvisible --name '^Prismara 4\.6$' >/dev/null || fail "scale $s: the main window did not come back"
+  wait_window shown '^Prismara 4\.6$' || fail "scale $s: the main window did not come back"
 
   local taken expected
   taken=$(tail -c +$((before + 1)) "$app/$target")

@@ -9,41 +9,24 @@ bin=$1
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh.inc"
 
-start_xvfb 1920x1080x24
-program=$(copy_program "$bin")
-app="$WORK/app"
+setup_program
 
 # Another program's window of a known colour, well clear of the centred main window.
 convert -size 200x200 xc:'#3366CC' "$WORK/solid.png"
-display -title solid-colour -geometry +1600+820 "$WORK/solid.png" &
-other=$!
-E2E_PIDS+=($other)
-timeout 20 xdotool search --sync --onlyvisible --name '^solid-colour' >/dev/null || fail "no solid-colour window"
+show_picture solid-colour +1600+820 "$WORK/solid.png"
 
 pick_once() {
   local scale=$1
   # A run that was killed leaves its recent colours behind; each run starts without them.
   rm -f "$app/recent.rgb"
-  QT_SCALE_FACTOR=$scale "$program" &
-  local pid=$!
-  E2E_PIDS+=($pid)
-  local wid
-  wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Prismara 4\.6$' | head -n 1) ||
-    fail "scale $scale: no main window"
+  start_program QT_SCALE_FACTOR="$scale"
 
   # The first palette is selected at start; it is the preselected Save To entry.
   local target before
-  target=$(head -n 1 "$app/colorchart.cci" | tr -d '\r')
+  target=$(first_palette)
   [ -n "$target" ] || fail "no first palette in the index"
   before=$(stat -c %s "$app/$target" 2>/dev/null || echo 0)
-
-  # Tool menu, then "Screen Color &Picker".
-  xdotool windowfocus --sync "$wid"
-  xdotool key --delay 100 alt+t
-  sleep 0.3
-  xdotool key p
-  timeout 20 xdotool search --sync --onlyvisible --name '^Pick&Save Color$' >/dev/null ||
-    fail "scale $scale: the picker did not open"
+  open_picker
   xdotool search --onlyvisible --name '^Prismara 4\.6$' >/dev/null &&
     fail "scale $scale: the main window stayed on screen while picking"
 
@@ -54,11 +37,7 @@ pick_once() {
   sleep 0.2
   xdotool click 1
 
-  for _ in $(seq 1 50); do
-    xdotool search --onlyvisible --name '^Prismara 4\.6$' >/dev/null 2>&1 && break
-    sleep 0.1
-  done
-  xdotool search --onlyvisible --name '^Prismara 4\.6$' >/dev/null || fail "scale $scale: the main window did not come back"
+  wait_window shown '^Prismara 4\.6$' || fail "scale $scale: the main window did not come back"
   xdotool search --onlyvisible --name '^Pick&Save Color$' >/dev/null && fail "scale $scale: the picker window stayed open"
 
   local after last recent
@@ -76,8 +55,4 @@ pick_once() {
 
 pick_once 1
 pick_once 2
-
-# Leave before the X server goes.
-kill "$other" 2>/dev/null || true
-wait "$other" 2>/dev/null || true
 echo "e2e picker_pick: ok"

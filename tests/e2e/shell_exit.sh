@@ -6,16 +6,9 @@ bin=$1
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh.inc"
 
-start_xvfb 1920x1080x24
-program=$(copy_program "$bin")
-app="$WORK/app"
+setup_program
 rm -f "$app/recent.rgb"
-
-"$program" &
-pid=$!
-E2E_PIDS+=($pid)
-
-wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Prismara 4\.6$' | head -n 1) || fail "no main window"
+start_program
 [ -f "$app/recent.rgb" ] || fail "recent.rgb was not created at start"
 
 # The hex editor: click at its right end, erase the text, type a colour in lower case.
