@@ -3,7 +3,6 @@
 //
 // Input: two bytes choosing the record to delete, one the page, three the colour to append,
 // then the bytes of the palette file.
-#include "fuzzreference.h"
 #include "fuzzsupport.h"
 #include "core/palette/palettefile.h"
 #include "core/palette/palettepage.h"

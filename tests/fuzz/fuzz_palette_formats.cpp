@@ -7,7 +7,6 @@
 // clean UTF-8 names; whatever was read, every writer writes, and its own reader reads the same
 // colours back (and the same names where the format keeps them); the side file written for the
 // names reads back unchanged, and the side file parser takes any bytes.
-#include "fuzzreference.h"
 #include "fuzzsupport.h"
 #include "core/formats/paletteformat.h"
 #include "core/palette/palettefile.h"

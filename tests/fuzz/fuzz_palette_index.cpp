@@ -1,6 +1,5 @@
 // Fuzzes the palette index: any bytes as "colorchart.cci", then the repair, the read with its
 // next-name rule, and a new palette added and deleted again.
-#include "fuzzreference.h"
 #include "fuzzsupport.h"
 #include "core/palette/chartindex.h"
 

@@ -2,7 +2,6 @@
 // back; a record read, loaded and saved again must give the same fields.
 //
 // Input: one byte choosing the style, then the bytes of the data file.
-#include "fuzzreference.h"
 #include "fuzzsupport.h"
 #include "core/scheme/schemefiles.h"
 #include "core/scheme/schemestate.h"

@@ -3,7 +3,6 @@
 //
 // Input: one byte choosing the style, one the position to delete, one the length of the name to
 // save, that many bytes of name, then the bytes of the list file.
-#include "fuzzreference.h"
 #include "fuzzsupport.h"
 #include "core/scheme/schemefiles.h"
 

@@ -4,7 +4,6 @@
 // Input: one byte choosing the setting to store, four bytes of the number, then the INI text.
 #include "core/files/inifile.h"
 #include "core/app/settingstable.h"
-#include "fuzzreference.h"
 #include "fuzzsupport.h"
 
 #include <climits>
