@@ -21,16 +21,15 @@ using Names = std::vector<std::string>;
 TEST(PaletteFile, RecordsReadRedFirstInEitherCaseAndAPartialOneIsNoColour)
 {
     TempDir dir;
-    dir.write("c3.rgb", records("FF0000 00ff00 #12345 336699 0A0"));
+    dir.write("c3.rgb", "FF000000ff00#12345336699 12345GG12340A0");
     const PaletteFile file(dir.path(), "c3.rgb");
-    EXPECT_EQ(file.count(), 4);
+    EXPECT_EQ(file.count(), 6);
     EXPECT_EQ(file.color(2), MakeColor(0, 255, 0));
-    EXPECT_EQ(file.color(3), std::nullopt) << "not hexadecimal";
     EXPECT_EQ(file.color(4), MakeColor(0x33, 0x66, 0x99));
-    EXPECT_EQ(file.color(0), std::nullopt);
-    EXPECT_EQ(file.color(5), std::nullopt);
+    for (const std::int32_t k : {0, 3, 5, 6, 7})
+        EXPECT_EQ(file.color(k), std::nullopt) << "a # or a blank inside, not hexadecimal, past the end: " << k;
     EXPECT_EQ(file.colors(1, 2), (std::vector<std::optional<ColorValue>>{MakeColor(255, 0, 0), MakeColor(0, 255, 0)}));
-    EXPECT_EQ(file.colors(3, 99).size(), 2u) << "clamped to the file";
+    EXPECT_EQ(file.colors(3, 99).size(), 4u) << "clamped to the file";
 
     const PaletteFile missing(dir.path(), "c4.rgb");
     EXPECT_EQ(missing.count(), 0);
