@@ -132,9 +132,6 @@ std::vector<Rewrite> rewrites()
          {{"colorchart.cci", kIndex + "c6.rgb\r\nTwo\r\n1\r\n"}, {"c6.rgb", two},
           {"c6.names", SerializePaletteNames({"/home/me/two.gpl", {"red", "green"}}, two)}},
          {"c6.rgb.tmp", "c6.names.tmp"}, true},
-        {"index repair", {{"colorchart.cci", paletteFixture("colorchart_blanks.cci")}},
-         [](const fs::path& f) { return of(ChartIndex(f).RepairFile()); },
-         {{"colorchart.cci", paletteFixture("colorchart_repaired.cci")}}, {"colorchart.cct"}},
         {"index repair while reading", {{"colorchart.cci", paletteFixture("colorchart_blanks.cci")}},
          [](const fs::path& f) {
              const ChartList list = ChartIndex(f).read();
@@ -143,9 +140,6 @@ std::vector<Rewrite> rewrites()
              return Outcome{list.warnings.empty(), warning.empty() ? "" : "colorchart.cci", warning};
          },
          {{"colorchart.cci", paletteFixture("colorchart_repaired.cci")}}, {"colorchart.cct"}},
-        {"DeleteChart", {{"colorchart.cci", kIndex}},
-         [](const fs::path& f) { return of(ChartIndex(f).DeleteChart(6, "c5.rgb")); },
-         {{"colorchart.cci", kIndexWithout5}}, {"colorchart.cct"}},
         {"Delete Current Palette", {{"colorchart.cci", kIndex}, {"c5.rgb", kPalette}, {"c4.rgb", "123456"}},
          [](const fs::path& f) { return deletePalette(f, "c5.rgb"); },
          {{"colorchart.cci", kIndexWithout5}, {"c5.rgb", std::nullopt}, {"c4.rgb", "123456"}}, {"colorchart.cct"}},
