@@ -1,7 +1,6 @@
 // The OKLCH wheel among the wheel types, and colour names in the tool tips and on the colour page.
 #include "core/colour/colornames.h"
 #include "core/palette/colorpage.h"
-#include "core/wheel/harmony.h"
 #include "core/wheel/wheelcolors.h"
 #include "support/windowfixture.h"
 #include "ui/colorpage/frmpreview.h"
@@ -11,7 +10,6 @@
 #include "widgets/colorswatch.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QMenu>
 
 #include <gtest/gtest.h>
@@ -23,7 +21,7 @@ namespace {
 
 QString wheelTypeKey() { return test::FakePlatform::settingKey("quorvel software", "Prismara 4.6", "colorwheeltype"); }
 
-TEST(OklchWheel, MenuEntryChoosesItLikeTheOtherTwoAndPersistsTwo)
+TEST(WheelTypes, EachMenuEntryChoosesItsWheelAndIsStored)
 {
     test::WindowFixture w;
     const ColorValue color = MakeColor(0x33, 0x66, 0xCC);
@@ -45,14 +43,6 @@ TEST(OklchWheel, MenuEntryChoosesItLikeTheOtherTwoAndPersistsTwo)
     entries[2]->trigger();
     EXPECT_TRUE(entries[2]->isChecked()) << "the checked entry again changes nothing";
     EXPECT_EQ(w.platform.settingWrites, writes);
-
-    // Harmony marks and Lock work as on the other wheels.
-    w.window->wheel()->selectHarmony(2);
-    for (int i : {0, 1, 4, 5, 6, 7, 11})
-        EXPECT_EQ(cells->markerVisible(i), HarmonyMarks(2, i)) << "cell " << i;
-    QTest::mouseClick(w.find<QCheckBox>("chkLock"), Qt::LeftButton);
-    w.window->CurrentColorChanged(MakeColor(200, 10, 10), WriteRecent::Yes);
-    EXPECT_EQ(cells->cellColor(4), WheelColors(color, kOklchWheel)[4]) << "locked";
 
     test::FakePlatform next; // a new run starts on the stored wheel
     next.settings.insert(wheelTypeKey(), "2");
