@@ -165,33 +165,15 @@ public:
 public slots:
     QDBusObjectPath Screenshot(const QString& parentWindow, const QVariantMap& options)
     {
-        ++calls;
-        seenParent = parentWindow;
         seenOptions = options;
         seenSender = message().service();
-        QString sender = seenSender.mid(1);
-        sender.replace('.', '_');
-        const QString path = "/org/freedesktop/portal/desktop/request/" + sender + "/" +
-                             options.value("handle_token").toString();
-        if (!silent) {
-            QDBusMessage answer = QDBusMessage::createSignal(path, "org.freedesktop.portal.Request", "Response");
-            QVariantMap results;
-            results.insert("uri", uri);
-            answer << response << results;
-            connection().send(answer);
-        }
-        return QDBusObjectPath(path);
+        QVariantMap results;
+        results.insert("uri", uri);
+        return answer(parentWindow, options, silent ? nullptr : &results);
     }
 
     QDBusObjectPath PickColor(const QString& parentWindow, const QVariantMap& options)
     {
-        ++calls;
-        seenParent = parentWindow;
-        QString sender = message().service().mid(1);
-        sender.replace('.', '_');
-        const QString path = "/org/freedesktop/portal/desktop/request/" + sender + "/" +
-                             options.value("handle_token").toString();
-        QDBusMessage answer = QDBusMessage::createSignal(path, "org.freedesktop.portal.Request", "Response");
         QVariantMap results;
         if (color.size() == 3) {
             QDBusArgument rgb;
@@ -200,8 +182,23 @@ public slots:
             rgb.endStructure();
             results.insert("color", QVariant::fromValue(rgb));
         }
-        answer << response << results;
-        connection().send(answer);
+        return answer(parentWindow, options, &results);
+    }
+
+private:
+    // The request's handle; its Response carries `results` unless there are none.
+    QDBusObjectPath answer(const QString& parentWindow, const QVariantMap& options, const QVariantMap* results)
+    {
+        ++calls;
+        seenParent = parentWindow;
+        const QString path = "/org/freedesktop/portal/desktop/request/" +
+                             message().service().mid(1).replace('.', '_') + "/" +
+                             options.value("handle_token").toString();
+        if (results) {
+            QDBusMessage reply = QDBusMessage::createSignal(path, "org.freedesktop.portal.Request", "Response");
+            reply << response << *results;
+            connection().send(reply);
+        }
         return QDBusObjectPath(path);
     }
 };
