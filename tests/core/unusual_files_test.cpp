@@ -274,3 +274,15 @@ TEST(SpecialFiles, AFinishedListNoSchemeListMatchesIsKeptAndTold)
     EXPECT_TRUE(dir.exists("set.hct"));
     EXPECT_EQ(SchemeFiles(dir.path(), 4).names().size(), 2u);
 }
+
+TEST(SpecialFiles, AFileLongerThanItsStatedSizeIsReadWholeAndBounded)
+{
+    // Files under /proc state a size of 0 and are longer.
+    const auto maps = ReadFile("/proc/self/maps");
+    ASSERT_TRUE(maps);
+    EXPECT_GT(maps->size(), 4096u);
+    EXPECT_EQ(maps->back(), '\n');
+    std::string out;
+    EXPECT_FALSE(ReadWholeFile("/proc/self/maps", out, 100));
+    EXPECT_TRUE(out.empty());
+}

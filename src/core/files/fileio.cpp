@@ -1,6 +1,7 @@
 // fileio.cpp - data-file access with atomic replacement and fault injection.
 #include "core/files/fileio.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -149,6 +150,35 @@ bool pwriteAll(int fd, std::string_view bytes, off_t offset)
     return true;
 }
 
+// Reads the descriptor from its start to the end of the file, at most `most` bytes. The buffer
+// starts at the size fstat gave, which is only a first guess (the file may grow meanwhile), and
+// grows with what is read.
+bool preadToEnd(int fd, std::string& out, std::size_t expected, std::size_t most)
+{
+    std::size_t want = std::min(expected + 1, most);
+    std::size_t done = 0;
+    out.resize(want);
+    for (;;) {
+        const ssize_t n = ::pread(fd, out.data() + done, want - done, static_cast<off_t>(done));
+        if (n < 0) {
+            if (errno == EINTR || errno == EAGAIN)
+                continue;
+            return false;
+        }
+        if (n == 0)
+            break;
+        done += static_cast<std::size_t>(n);
+        if (done == want) {
+            if (want == most)
+                break;
+            want = std::min(want * 2, most);
+            out.resize(want);
+        }
+    }
+    out.resize(done);
+    return true;
+}
+
 // Reads from the descriptor at `offset` until `size` bytes or the end of the file.
 bool preadUpTo(int fd, std::string& out, std::size_t size, std::uintmax_t offset)
 {
@@ -236,8 +266,8 @@ FileResult ReadWholeFile(const fs::path& path, std::string& out, std::size_t lim
     };
     if (static_cast<std::uintmax_t>(st.st_size) > limit)
         return tooLarge();
-    // One byte more than the limit tells a file that grew since fstat.
-    if (!preadUpTo(fd.get(), out, limit + 1, 0)) {
+    // One byte more than the limit tells a file grown past it since fstat.
+    if (!preadToEnd(fd.get(), out, static_cast<std::size_t>(st.st_size), limit + 1)) {
         out.clear();
         return lastError();
     }
