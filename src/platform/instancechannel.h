@@ -8,7 +8,7 @@
 #include <functional>
 #include <optional>
 
-class QLocalServer;
+class QSocketNotifier;
 
 namespace prismara {
 
@@ -41,7 +41,8 @@ signals:
 private:
     void accept();
 
-    QLocalServer* server_;
+    int listener_ = -1;
+    QSocketNotifier* incoming_ = nullptr;
     QString error_;
 };
 
