@@ -84,8 +84,10 @@ TEST_F(SchemeDesignerTest, StartUpShowsTheFirstStyleWithItsFirstSchemeLoadedAndE
         const SchemeStyle& style = SchemeStyles::style(s);
         clickTab(s);
         QWidget* panel = find(QString::fromStdString(style.panel));
-        for (std::size_t other = 0; other < SchemeStyles::all().size(); ++other)
-            EXPECT_EQ(find(QString::fromStdString(SchemeStyles::style(other).panel))->isVisible(), other == s);
+        for (std::size_t other = 0; other < SchemeStyles::all().size(); ++other) {
+            const auto* p = window->findChild<QWidget*>(QString::fromStdString(SchemeStyles::style(other).panel));
+            EXPECT_EQ(p && p->isVisible(), other == s) << "panels not shown yet need not be built";
+        }
         for (const SampleControl& control : style.samples) {
             SchemeSample* w = sample(QString::fromStdString(control.name));
             EXPECT_TRUE(w->isVisible() && panel->rect().contains(QRect(w->mapTo(panel, QPoint()), w->size())) && !w->rect().isEmpty())
@@ -141,6 +143,11 @@ TEST_F(SchemeDesignerTest, TheSelectedElementTakesEachNewColourUnlessLockedOrPal
         EXPECT_TRUE(option("opthl")->isChecked()) << mode;
         if (std::string(mode) == "Lock") {
             EXPECT_FALSE(option("optbg")->isEnabled()) << "Lock disables the option buttons";
+            clickTab(SchemeStyles::kShapes);
+            EXPECT_FALSE(option(QString::fromStdString(SchemeStyles::style(SchemeStyles::kShapes).elements[0].optionName))
+                             ->isEnabled())
+                << "and those of a panel first shown while locked";
+            clickTab(SchemeStyles::kWebLinks);
             clickLock();
         } else {
             action("mnuSwap")->trigger();

@@ -114,8 +114,7 @@ SchemeDesigner::SchemeDesigner(ColorHub& hub, QMenu* popup, QWidget* parent)
     buildTabs();
     buildSchemeCommands();
     wirePopup();
-    for (std::size_t style = 0; style < panels_.size(); ++style)
-        refresh(style);
+    refresh(SchemeStyles::kWebLinks);
 }
 
 SchemeDesigner::~SchemeDesigner()
@@ -149,20 +148,32 @@ void SchemeDesigner::buildTabs()
     pane->setGeometry(2, paneTop, 556, kPaneBottom - paneTop);
     tabColor_->raise();
 
-    for (std::size_t style = 0; style < SchemeStyles::all().size(); ++style) {
-        auto* panel = new SchemePanel(style, &hub_.displayFilter(), this);
-        panel->move(kPanels);
-        connect(panel, &SchemePanel::samplePicked, this,
-                [this, panel](const QString& sample) { samplePicked(panel, sample); });
-        connect(panel, &SchemePanel::popupRequested, this, [this, panel](const QPoint& globalPos) {
-            showPopup(SchemeStyles::style(panel->style()).fullPopupMenu, globalPos);
-        });
-        connect(panel, &SchemePanel::elementSelected, this, [this] { updateFixCommands(); });
-        takeSampleDrops(panel);
-        panels_.push_back(panel);
-    }
+    // The first style's panel is on view from the start; the others are built when first shown.
+    panels_.assign(SchemeStyles::all().size(), nullptr);
+    panel(SchemeStyles::kWebLinks);
     connect(tabColor_, &QTabBar::currentChanged, this, [this] { switchStyle(); });
     connect(&hub_.displayFilter(), &DisplayFilter::changed, this, [this] { updateVisionWarning(); });
+}
+
+SchemePanel* SchemeDesigner::panel(std::size_t style)
+{
+    if (SchemePanel* built = panels_.at(style))
+        return built;
+    auto* panel = new SchemePanel(style, &hub_.displayFilter(), this);
+    panel->move(kPanels);
+    if (panelSize_.isValid())
+        panel->resize(panelSize_);
+    panel->setVisible(false);
+    panel->setOptionsEnabled(!locked_);
+    panel->showLooks(state_);
+    connect(panel, &SchemePanel::samplePicked, this, [this, panel](const QString& sample) { samplePicked(panel, sample); });
+    connect(panel, &SchemePanel::popupRequested, this, [this, panel](const QPoint& globalPos) {
+        showPopup(SchemeStyles::style(panel->style()).fullPopupMenu, globalPos);
+    });
+    connect(panel, &SchemePanel::elementSelected, this, [this] { updateFixCommands(); });
+    takeSampleDrops(panel);
+    panels_[style] = panel;
+    return panel;
 }
 
 void SchemeDesigner::buildSchemeCommands()
@@ -282,13 +293,15 @@ void SchemeDesigner::resizeEvent(QResizeEvent* event)
     const int extraWidth = std::max(0, width() - kDesignedSize.width());
     const int extraHeight = std::max(0, height() - kDesignedSize.height());
     // The page as designed: the panels are all as wide.
-    const int pageWidth =
-        panels_.empty() ? 0 : panels_.front()->pageRect().width() - (panels_.front()->width() - SchemePanel::kWidth);
+    SchemePanel* first = panel(SchemeStyles::kWebLinks);
+    const int pageWidth = first->pageRect().width() - (first->width() - SchemePanel::kWidth);
     const int panelExtra = std::min(extraWidth, pageWidth * extraHeight / SchemePanel::kHeight);
     const int listExtra = extraWidth - panelExtra;
     pane_->resize(556 + extraWidth, kPaneBottom - pane_->y() + extraHeight);
+    panelSize_ = QSize(SchemePanel::kWidth + panelExtra, SchemePanel::kHeight + extraHeight);
     for (SchemePanel* panel : panels_)
-        panel->resize(SchemePanel::kWidth + panelExtra, SchemePanel::kHeight + extraHeight);
+        if (panel)
+            panel->resize(panelSize_);
     picSchemeTbar_->move(kSchemeToolbar.left() + panelExtra, kSchemeToolbar.top());
     lstCorset_->setGeometry(kSchemeList.adjusted(panelExtra, 0, panelExtra + listExtra, extraHeight));
     cmdDelItem_->setGeometry(kDeleteButton.translated(panelExtra, extraHeight).adjusted(0, 0, listExtra, 0));
@@ -302,8 +315,10 @@ void SchemeDesigner::setUpPanels()
 {
     // The first style's panel is on view; the others lie hidden at the same place.
     for (std::size_t style = 0; style < panels_.size(); ++style) {
-        panels_[style]->move(kPanels);
-        panels_[style]->setVisible(style == SchemeStyles::kWebLinks);
+        if (panels_[style]) {
+            panels_[style]->move(kPanels);
+            panels_[style]->setVisible(style == SchemeStyles::kWebLinks);
+        }
     }
 }
 
@@ -328,7 +343,7 @@ void SchemeDesigner::HtmlColor(ColorValue color)
     if (hub_.paletteOnly() || chkPause_->isChecked())
         return;
     const std::size_t style = visibleStyle();
-    const auto element = panels_[style]->selectedElement();
+    const auto element = panel(style)->selectedElement();
     if (!element)
         return;
     state_.applyColor(style, *element, color);
@@ -351,13 +366,17 @@ void SchemeDesigner::setDeleteEnabled(bool enabled)
 
 void SchemeDesigner::lock(bool locked)
 {
+    locked_ = locked;
     for (SchemePanel* panel : panels_)
-        panel->setOptionsEnabled(!locked);
+        if (panel)
+            panel->setOptionsEnabled(!locked);
 }
 
 void SchemeDesigner::refresh(std::size_t style)
 {
-    panels_.at(style)->showLooks(state_);
+    // A panel not built yet shows the state when it is.
+    if (SchemePanel* built = panels_.at(style))
+        built->showLooks(state_);
     if (style == visibleStyle())
         updateVisionWarning();
 }
@@ -367,7 +386,7 @@ void SchemeDesigner::updateFixCommands()
     if (!fixAaButton_)
         return;
     const std::size_t style = visibleStyle();
-    const auto element = panels_[style]->selectedElement();
+    const auto element = panel(style)->selectedElement();
     const bool enabled = element && ElementHasPairs(style, *element);
     fixAaButton_->setEnabled(enabled);
     fixAaaButton_->setEnabled(enabled);
@@ -392,7 +411,7 @@ void SchemeDesigner::updateVisionWarning()
 void SchemeDesigner::fixContrast(ContrastLevel level)
 {
     const std::size_t style = visibleStyle();
-    const auto element = panels_[style]->selectedElement();
+    const auto element = panel(style)->selectedElement();
     if (!element || !ElementHasPairs(style, *element))
         return;
     const std::optional<ColorValue> fixed = FixElementContrast(state_, style, *element, level);
@@ -418,8 +437,10 @@ void SchemeDesigner::switchStyle()
 {
     const std::size_t style = visibleStyle();
     fillList(style);
+    panel(style);
     for (std::size_t i = 0; i < panels_.size(); ++i)
-        panels_[i]->setVisible(i == style);
+        if (panels_[i])
+            panels_[i]->setVisible(i == style);
     updateFixCommands();
     updateVisionWarning();
 }

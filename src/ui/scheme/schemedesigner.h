@@ -79,6 +79,8 @@ protected:
 private:
     void buildTabs();
     void buildSchemeCommands();
+    // The panel of `style`, built on first use.
+    SchemePanel* panel(std::size_t style);
     void wirePopup();
     void switchStyle();
     void fillList(std::size_t style);
@@ -105,7 +107,9 @@ private:
     SchemeState state_;
     QTabBar* tabColor_ = nullptr;
     QWidget* pane_ = nullptr;
-    std::vector<SchemePanel*> panels_;
+    std::vector<SchemePanel*> panels_; // null until built
+    QSize panelSize_; // once the designer grew
+    bool locked_ = false;
     QWidget* picSchemeTbar_ = nullptr;
     QToolBar* tlbColorScheme_ = nullptr;
     QAction* saveButton_ = nullptr;
