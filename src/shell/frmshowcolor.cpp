@@ -655,6 +655,7 @@ void FrmShowColor::afterFirstFrame()
         const QIcon installed = QtPlatform::installedIcon();
         QApplication::setWindowIcon(installed.isNull() ? ApplicationIcon() : installed);
     }
+    emit firstFrameShown();
 }
 
 void FrmShowColor::closeEvent(QCloseEvent* event)

@@ -81,6 +81,10 @@ public:
     // grid and some to the wheel.
     void layOutRegions();
 
+signals:
+    // The window's first frame is on screen.
+    void firstFrameShown();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;

@@ -305,9 +305,11 @@ int main(int argc, char** argv)
     if (platform.previousInstance())
         return pick.wanted ? handPickOver(platform, pick) : 0;
     prismara::InstanceChannel channel;
-    if (!channel.listen(platform.instanceSocket()))
-        std::fprintf(stderr, "prismara: copies started later cannot hand --pick to this one: %s\n",
-                     qPrintable(channel.error()));
+    const auto openChannel = [&channel, &platform] {
+        if (!channel.listen(platform.instanceSocket()))
+            std::fprintf(stderr, "prismara: copies started later cannot hand --pick to this one: %s\n",
+                         qPrintable(channel.error()));
+    };
 
     fonts.wait();
     prismara::FrmShowColor mainWindow(platform);
@@ -319,6 +321,11 @@ int main(int argc, char** argv)
     }
     auto* tools = mainWindow.findChild<prismara::PaletteTools*>();
     servePicks(channel, *tools);
+    // Copies started later wait for the channel: it opens once the window is on screen.
+    if (pick.wanted)
+        openChannel();
+    else
+        QObject::connect(&mainWindow, &prismara::FrmShowColor::firstFrameShown, &channel, openChannel);
     if (pick.print) {
         // The program is there for this one colour: the main window is never shown.
         QTimer::singleShot(0, tools, [tools, &mainWindow, pick] {
