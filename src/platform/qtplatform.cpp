@@ -150,7 +150,11 @@ void QtPlatform::saveSetting(const QString& app, const QString& section, const Q
     if (const FileResult read = ReadWholeFile(ToPath(path), text, kSmallFileLimit); !read && !read.missing())
         return; // reported when it was read
     IniFile ini = IniFile::parse(text);
-    ini.set(ToStdString(section), ToStdString(key), ToStdString(value));
+    const std::string sectionName = ToStdString(section), keyName = ToStdString(key), valueText = ToStdString(value);
+    // A value saved again unchanged (the window not moved since the last run) costs no rewrite.
+    if (ini.get(sectionName, keyName) == valueText)
+        return;
+    ini.set(sectionName, keyName, valueText);
     if (const FileResult saved = ReplaceFile(ToPath(path), ToPath(path + ".tmp"), ini.serialize()); !saved)
         qWarning("prismara: %s could not be written: %s", qPrintable(path), saved.reason().c_str());
 }

@@ -9,6 +9,8 @@
 #include <QTest>
 #include <QWidget>
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 using namespace prismara;
@@ -30,6 +32,18 @@ TEST(QtPlatform, SettingsLiveInAHumanReadableIniFilePerApplication)
     EXPECT_EQ(QtPlatform().getSetting("prismara", "Position", "X", ""), "-300");
     EXPECT_EQ(QtPlatform().getSetting("prismara", "Position", "Y", "none"), "none");
     EXPECT_FALSE(QFile::exists(config.path() + "/quorvel software.ini.tmp"));
+
+    // A value saved again unchanged leaves the file alone; a changed one replaces it.
+    const auto inode = [&] {
+        struct stat st{};
+        ::stat(QFile::encodeName(file.fileName()).constData(), &st);
+        return st.st_ino;
+    };
+    const auto before = inode();
+    platform.saveSetting("quorvel software", "Prismara 4.6", "autostop", "0");
+    EXPECT_EQ(inode(), before);
+    platform.saveSetting("quorvel software", "Prismara 4.6", "autostop", "1");
+    EXPECT_NE(inode(), before);
 }
 
 TEST(QtPlatform, TopMostKeepsTheGeometry)
