@@ -3,7 +3,7 @@
 # window of the same size (bench/barewindow.cpp, compiled here) timed the same way: time from exec
 # to the window exposed, to its first frame drawn and to the work put off after that frame done,
 # CPU time and peak memory (maximum resident size) per start, to that point. The two programs run in turn, so both see the same load; figures are medians.
-# Usage: bench/startup.sh [program-folder] [runs]
+# Usage: bench/startup.sh [program-folder] [runs] [--no-bus]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 bin=${1:-$here/../build/bin}
@@ -13,6 +13,17 @@ bare="$WORK/barewindow"
 # shellcheck disable=SC2046
 c++ -std=c++20 -O2 -fPIC "$here/barewindow.cpp" -o "$bare" $(pkg-config --cflags --libs Qt6Widgets)
 start_xvfb 1920x1080x24
+# A desktop session has a session bus, which both programs use; without one, each start of either
+# would launch a bus of its own through dbus-launch. With --no-bus the run has none.
+if [[ "${3:-}" != --no-bus ]] && command -v dbus-daemon >/dev/null; then
+  { read -r DBUS_SESSION_BUS_ADDRESS; read -r bus_pid; } < <(dbus-daemon --session --fork --print-address=1 --print-pid=1)
+  export DBUS_SESSION_BUS_ADDRESS
+  E2E_PIDS+=("$bus_pid")
+  echo "session bus: private ($DBUS_SESSION_BUS_ADDRESS)"
+else
+  unset DBUS_SESSION_BUS_ADDRESS
+  echo "session bus: none"
+fi
 program=$(copy_program "$bin")
 python3 - "$program" "$bare" "$runs" <<'PY'
 import os, statistics, subprocess, sys, time
