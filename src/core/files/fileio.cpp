@@ -150,16 +150,13 @@ bool pwriteAll(int fd, std::string_view bytes, off_t offset)
     return true;
 }
 
-// Reads the descriptor from its start to the end of the file, at most `most` bytes. The buffer
-// starts at the size fstat gave, which is only a first guess (the file may grow meanwhile), and
-// grows with what is read.
-bool preadToEnd(int fd, std::string& out, std::size_t expected, std::size_t most)
+// Reads into `data` from the descriptor at `offset` until `size` bytes or the end of the file;
+// `done` is the count read.
+bool preadAll(int fd, char* data, std::size_t size, std::uintmax_t offset, std::size_t& done)
 {
-    std::size_t want = std::min(expected + 1, most);
-    std::size_t done = 0;
-    out.resize(want);
-    for (;;) {
-        const ssize_t n = ::pread(fd, out.data() + done, want - done, static_cast<off_t>(done));
+    done = 0;
+    while (done < size) {
+        const ssize_t n = ::pread(fd, data + done, size - done, static_cast<off_t>(offset + done));
         if (n < 0) {
             if (errno == EINTR || errno == EAGAIN)
                 continue;
@@ -168,14 +165,28 @@ bool preadToEnd(int fd, std::string& out, std::size_t expected, std::size_t most
         if (n == 0)
             break;
         done += static_cast<std::size_t>(n);
-        if (done == want) {
-            if (want == most)
-                break;
-            want = std::min(want * 2, most);
-            out.resize(want);
-        }
     }
-    out.resize(done);
+    return true;
+}
+
+// Reads the descriptor from its start to the end of the file, at most `most` bytes. The buffer
+// starts at the size fstat gave, which is only a first guess (the file may grow meanwhile), and
+// grows with what is read.
+bool preadToEnd(int fd, std::string& out, std::size_t expected, std::size_t most)
+{
+    std::size_t want = std::min(expected + 1, most);
+    std::size_t have = 0;
+    for (;;) {
+        out.resize(want);
+        std::size_t done = 0;
+        if (!preadAll(fd, out.data() + have, want - have, have, done))
+            return false;
+        have += done;
+        if (have < want || want == most)
+            break;
+        want = std::min(want * 2, most);
+    }
+    out.resize(have);
     return true;
 }
 
@@ -184,19 +195,9 @@ bool preadUpTo(int fd, std::string& out, std::size_t size, std::uintmax_t offset
 {
     out.resize(size);
     std::size_t done = 0;
-    while (done < size) {
-        const ssize_t n = ::pread(fd, out.data() + done, size - done, static_cast<off_t>(offset + done));
-        if (n < 0) {
-            if (errno == EINTR || errno == EAGAIN)
-                continue;
-            return false;
-        }
-        if (n == 0)
-            break;
-        done += static_cast<std::size_t>(n);
-    }
+    const bool read = preadAll(fd, out.data(), size, offset, done);
     out.resize(done);
-    return true;
+    return read;
 }
 
 std::string byteCount(std::size_t bytes)
