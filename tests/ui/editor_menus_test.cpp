@@ -54,8 +54,7 @@ TEST_F(EditorMenus, CaptionsShowWhatIsCopiedAfterEveryKeyAndFocusChange)
         const char* typed; // replaces the box's text
     };
     const Row rows[] = {
-        {"#00ff00 typed over white", kWhite, "txtHex", "#00ff00"},
-        {"#FF8000 typed over #FF0000", MakeColor(255, 0, 0), "txtHex", "#FF8000"},
+        {"#FF8000 typed over #FF0000", MakeColor(255, 0, 0), "txtHex", "#ff8000"},
         {"a partial hex text", kWhite, "txtHex", "#12"},
         {"a green channel in hex", MakeColor(255, 0, 0), "txtgh", "8"},
         {"a decimal channel", kWhite, "txtr", "7"},

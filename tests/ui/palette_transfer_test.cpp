@@ -156,13 +156,7 @@ TEST(PaletteTransfer, CopyPaletteAsPutsThePaletteOnViewOnTheClipboardInEveryText
     QMenu* submenu = w.window->menu("mnuCopyPaletteAs");
     ASSERT_NE(submenu, nullptr);
     EXPECT_FALSE(submenu->menuAction()->isVisible()) << "only the palette grid's pop-up shows it";
-    QStringList names;
-    for (QAction* entry : submenu->actions())
-        names << entry->objectName();
-    // The binary formats (ase, aco) are not offered: the clipboard takes text.
-    EXPECT_EQ(names, (QStringList{"mnuCopyPaletteAsGpl", "mnuCopyPaletteAsPal", "mnuCopyPaletteAsTxt",
-                                  "mnuCopyPaletteAsSoc", "mnuCopyPaletteAsCss", "mnuCopyPaletteAsScss",
-                                  "mnuCopyPaletteAsJson", "mnuCopyPaletteAsHex"}));
+    EXPECT_EQ(submenu->actions().size(), 8) << "every format but the binary ase and aco";
     EXPECT_EQ(w.action("mnuCopyPaletteAsGpl")->text(), "GIMP palette (.gpl)");
     for (QAction* entry : submenu->actions()) {
         const std::string id = entry->objectName().mid(16).toLower().toStdString();
