@@ -48,12 +48,20 @@ template <typename T, typename F> T takeFront(std::deque<T>& answers, F fallback
     answers.pop_front();
     return answer;
 }
-} // namespace
-
-QString FakePlatform::settingKey(const QString& app, const QString& section, const QString& key)
+// The next scripted choice; an empty queue answers Cancel. The value is copied out alone: an
+// optional QString copied whole out of the queue upsets GCC's warnings.
+template <typename T> std::optional<T> takeChoice(std::deque<std::optional<T>>& answers)
 {
-    return app + "/" + section + "/" + key;
+    if (answers.empty() || !answers.front()) {
+        if (!answers.empty())
+            answers.pop_front();
+        return std::nullopt;
+    }
+    const T answer = *answers.front();
+    answers.pop_front();
+    return answer;
 }
+} // namespace
 
 QString FakePlatform::getSetting(const QString& app, const QString& section, const QString& key, const QString& fallback)
 {
@@ -88,25 +96,11 @@ void FakePlatform::releaseRepaint(QWidget* window)
         window->setUpdatesEnabled(true);
 }
 
-void FakePlatform::clearClipboard()
-{
-    clipboard.clear();
-    ++clipboardClears;
-}
-
-void FakePlatform::setClipboardText(const QString& text)
-{
-    clipboard = text;
-    ++clipboardSets;
-}
-
 bool FakePlatform::askYesNo(QWidget*, const QString& text, const QString& title)
 {
     questionsAsked.append(title + "|" + text);
     return takeFront(yesNoAnswers, false);
 }
-
-void FakePlatform::showError(QWidget*, const QString& title, const QString& text) { errorsShown.append(title + "|" + text); }
 
 QString FakePlatform::inputText(QWidget*, const QString& title, const QString& prompt)
 {
@@ -119,30 +113,11 @@ ColorValue FakePlatform::chooseColor(QWidget*, ColorValue initial)
     return takeFront(colorAnswers, std::optional<ColorValue>()).value_or(initial);
 }
 
-QImage FakePlatform::clipboardImage()
-{
-    return clipboardPicture;
-}
-
-void FakePlatform::movePointer(QWidget*, QPointF position)
-{
-    pointerMoves.append(position);
-}
-
 std::optional<QString> FakePlatform::saveFileName(QWidget*, const QString& proposedName, const QString&, const QString&)
 {
     saveDialogsShown.append(proposedName);
-    if (saveAnswers.empty() || !saveAnswers.front()) {
-        if (!saveAnswers.empty())
-            saveAnswers.pop_front();
-        return std::nullopt;
-    }
-    const QString name = *saveAnswers.front();
-    saveAnswers.pop_front();
-    return name;
+    return takeChoice(saveAnswers);
 }
-
-void FakePlatform::shellOpen(const QString& target) { opened.append(target); }
 
 ScreenCapture FakePlatform::captureScreen(QWidget*)
 {
@@ -158,12 +133,6 @@ ScreenCapture FakePlatform::captureScreen(QWidget*)
     return result;
 }
 
-void FakePlatform::sleepAndProcessEvents(int)
-{
-    ++sleeps;
-    QApplication::processEvents();
-}
-
 QStringList FakePlatform::openFileNames(QWidget*, const QString&, const QStringList& filters)
 {
     dialogFilters = filters;
@@ -175,20 +144,7 @@ std::optional<SaveChoice> FakePlatform::saveFileChoice(QWidget*, const QString& 
 {
     dialogFilters = filters;
     saveChoicesShown.append(title + "|" + proposedName + "|" + filters.value(selectedFilter));
-    // Like saveFileName: an optional QString copied out of the queue upsets GCC's warnings.
-    if (saveChoiceAnswers.empty() || !saveChoiceAnswers.front()) {
-        if (!saveChoiceAnswers.empty())
-            saveChoiceAnswers.pop_front();
-        return std::nullopt;
-    }
-    const SaveChoice choice = *saveChoiceAnswers.front();
-    saveChoiceAnswers.pop_front();
-    return choice;
-}
-
-void FakePlatform::showInformation(QWidget*, const QString& title, const QString& text)
-{
-    informationShown.append(title + "|" + text);
+    return takeChoice(saveChoiceAnswers);
 }
 
 } // namespace prismara::test

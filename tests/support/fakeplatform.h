@@ -4,6 +4,7 @@
 
 #include "platform/platform.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <QStringList>
@@ -33,12 +34,20 @@ public:
     void setTopMost(QWidget* window, bool topMost) override;
     void suspendRepaint(QWidget* window) override;
     void releaseRepaint(QWidget* window) override;
-    void clearClipboard() override;
-    void setClipboardText(const QString& text) override;
-    QImage clipboardImage() override;
+    void clearClipboard() override
+    {
+        clipboard.clear();
+        ++clipboardClears;
+    }
+    void setClipboardText(const QString& text) override
+    {
+        clipboard = text;
+        ++clipboardSets;
+    }
+    QImage clipboardImage() override { return clipboardPicture; }
     QString clipboardText() override { return clipboard; }
     bool askYesNo(QWidget* parent, const QString& text, const QString& title) override;
-    void showError(QWidget* parent, const QString& title, const QString& text) override;
+    void showError(QWidget*, const QString& title, const QString& text) override { errorsShown.append(title + "|" + text); }
     QString inputText(QWidget* parent, const QString& title, const QString& prompt) override;
     ColorValue chooseColor(QWidget* parent, ColorValue initial) override;
     std::optional<QString> saveFileName(QWidget* parent, const QString& proposedName, const QString& filter,
@@ -46,20 +55,30 @@ public:
     QStringList openFileNames(QWidget* parent, const QString& title, const QStringList& filters) override;
     std::optional<SaveChoice> saveFileChoice(QWidget* parent, const QString& title, const QString& proposedName,
                                              const QStringList& filters, int selectedFilter) override;
-    void showInformation(QWidget* parent, const QString& title, const QString& text) override;
-    void shellOpen(const QString& target) override;
+    void showInformation(QWidget*, const QString& title, const QString& text) override
+    {
+        informationShown.append(title + "|" + text);
+    }
+    void shellOpen(const QString& target) override { opened.append(target); }
     bool hasDefaultApplication(const QString& filePath) override { return openable.contains(QFileInfo(filePath).suffix()); }
     QString helpFolder() override { return helpPages; }
     ScreenCapture captureScreen(QWidget* parent) override;
-    void movePointer(QWidget* window, QPointF position) override;
+    void movePointer(QWidget*, QPointF position) override { pointerMoves.append(position); }
     DesktopColorPick pickColorOnDesktop(QWidget*) override
     {
         ++desktopPicks;
         return desktopPick;
     }
-    void sleepAndProcessEvents(int milliseconds) override;
+    void sleepAndProcessEvents(int) override
+    {
+        ++sleeps;
+        QApplication::processEvents();
+    }
 
-    static QString settingKey(const QString& app, const QString& section, const QString& key);
+    static QString settingKey(const QString& app, const QString& section, const QString& key)
+    {
+        return app + "/" + section + "/" + key;
+    }
 
     // Scripted state; tests read and set these directly.
     QHash<QString, QString> settings;          // settingKey(...) -> value
