@@ -14,11 +14,7 @@ using prismara::test::TempDir;
 
 namespace {
 
-std::string fixture(const std::string& name)
-{
-    const auto bytes = ReadFile(std::filesystem::path(PRISMARA_TEST_DATA_DIR) / "formats" / name);
-    return bytes ? *bytes : "<missing fixture " + name + ">";
-}
+std::string fixture(const std::string& name) { return test::fixture("formats/" + name); }
 
 std::string colorsOf(const PaletteData& palette)
 {

@@ -1,7 +1,8 @@
 // Where the program keeps its data files: beside a writable executable (a build or an unpacked
 // program folder), or, for an installed program, in a per-user folder filled from the installation.
+#include "core/files/fileio.h"
 #include "platform/qtplatform.h"
-
+#include "support/fakeplatform.h"
 #include "support/tempdir.h"
 
 #include <QDateTime>
@@ -36,15 +37,10 @@ std::vector<std::string> shippedNames()
 void copyShipped(const fs::path& to)
 {
     fs::create_directories(to);
-    for (const std::string& name : shippedNames())
-        fs::copy_file(fs::path(PRISMARA_SHIPPED_DATA_DIR) / name, to / name);
+    test::copyShippedData(QString::fromStdString(to.string()));
 }
 
-std::string readAll(const fs::path& file)
-{
-    QFile f(QString::fromStdString(file.string()));
-    return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string("<missing>");
-}
+std::string readAll(const fs::path& file) { return ReadFile(file).value_or("<missing>"); }
 
 void makeReadOnly(const fs::path& folder)
 {
