@@ -119,14 +119,10 @@ TEST(SchemeFiles, SavingPutsTheRecordAtItsLinesPlace)
         const char* what;
         std::string list, data, listAfter, dataAfter;
     };
-    const std::string one(18, '1'), two(18, '2'), greys = "999999CCCCCCFFFFFF";
+    const std::string one(18, '1'), greys = "999999CCCCCCFFFFFF";
     const Row rows[] = {
         {"missing records are completed with the initial colours", "\"1\"\r\n\"2\"\r\n\"3\"\r\n", one,
          "\"1\"\r\n\"2\"\r\n\"3\"\r\n\"new\"\r\n", one + greys + greys + "000007000008000009"},
-        {"a field cut short is completed", "\"1\"\r\n\"2\"\r\n", one + "ABCDEF0102",
-         "\"1\"\r\n\"2\"\r\n\"new\"\r\n", one + "ABCDEFCCCCCCFFFFFF000007000008000009"},
-        {"a record without its line is replaced", "\"1\"\r\n", one + two + std::string(18, '3'),
-         "\"1\"\r\n\"new\"\r\n", one + "000007000008000009" + std::string(18, '3')},
         {"a last line without its end", "\"1\"", one, "\"1\"\r\n\"new\"\r\n", one + "000007000008000009"},
         {"a last line ending in LF", "\"1\"\n", one, "\"1\"\n\"new\"\r\n", one + "000007000008000009"},
     };
