@@ -39,11 +39,10 @@ TEST(ConversionModels, NewTabsShowTheColourAndTheirSlidersEditIt)
         bool outside;
         std::function<ColorValue()> expected;
     };
+    // Each tab once, Lab beyond the gamut (the values themselves are the core's test).
     const Case cases[] = {
         {7, {"0.532", "0.168", "262.3"}, 0, Qt::Key_PageDown, "0.522", false,
          [&] { return ToColor(OkLch{value(0, 1000), value(1, 1000), value(2, 10)}); }},
-        {7, {"0.532", "0.168", "262.3"}, 1, Qt::Key_End, "0.400", true,
-         [&] { return ToColor(OkLch{value(0, 1000), 0.4, value(2, 10)}); }},
         {5, {"44.1", "11.0", "-59.1"}, 1, Qt::Key_End, "125.0", true,
          [&] { return ToColor(CieLab{value(0, 10), 125, value(2, 10)}); }},
         {6, {"44.1", "60.1", "280.5"}, 2, Qt::Key_PageUp, "281.5", false,
