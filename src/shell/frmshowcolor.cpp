@@ -101,8 +101,7 @@ FrmShowColor::FrmShowColor(Platform& platform, QWidget* parent) : QMainWindow(pa
     palette_->chartSelector()->setParent(central_);
     palette_->chartSelector()->setGeometry(kChartSelector);
     palette_->pageLabel()->setParent(central_);
-    converter_ = new ConversionPanel(*this, central_);
-    converter_->setGeometry(kConverter);
+    // The conversion panel is built when first opened.
     scheme_ = new SchemeDesigner(*this, menus_.value("mnuHtmlPop1"), central_);
     scheme_->setGeometry(0, kDesignerTop, kToolbar.width(), kDesignerHeight);
 
@@ -112,6 +111,15 @@ FrmShowColor::FrmShowColor(Platform& platform, QWidget* parent) : QMainWindow(pa
     // The screen picker and the colour information page.
     new PaletteTools(*this, this);
     build();
+}
+
+ConversionPanel* FrmShowColor::converter()
+{
+    if (!converter_) {
+        converter_ = new ConversionPanel(*this, central_);
+        converter_->setGeometry(kConverter.translated(converterOffset_));
+    }
+    return converter_;
 }
 
 FrmShowColor::~FrmShowColor()
@@ -303,8 +311,8 @@ void FrmShowColor::wireCommands()
     on("mnuSwap", [this] { togglePaletteOnly(); });
     on("mnuWebsafe", [this] { snapToWebSafe(); });
     on("mnuShowWinColor", [this] { showColorDialog(); });
-    on("mnucon", [this] { converter_->open(); });
-    on("mnuconv", [this] { converter_->open(); });
+    on("mnucon", [this] { converter()->open(); });
+    on("mnuconv", [this] { converter()->open(); });
     on("mnucontents", [this] { showHelp(); });
     on("mnuWeb", [this] { platform_.shellOpen(kHomePage); });
     on("mnuabout", [this] { FrmAbout::showAbout(platform_, this); });
@@ -330,7 +338,7 @@ void FrmShowColor::wireCommands()
     connect(editors_->swatch(), &ColorSwatch::doubleClicked, this, [this] {
         ClearSchemeSelection();
         CurrentColorChanged(swatchColor(), WriteRecent::Yes);
-        converter_->open();
+        converter()->open();
     });
     connect(editors_->swatch(), &ColorSwatch::rightReleased, this,
             [this](const QPoint& pos) { popUpEditMenuOverSwatch(pos); });
@@ -452,7 +460,9 @@ void FrmShowColor::layOutRegions()
     const int gridRight = palette_->x() + palette_->width();
     const int designedGridRight = kPaletteGrid.x() + kPaletteArea.width();
     palette_->chartSelector()->setGeometry(kChartSelector.adjusted(0, 0, gridRight - designedGridRight, 0));
-    converter_->move(kConverter.topLeft() + QPoint(wheelExtra, 0));
+    converterOffset_ = QPoint(wheelExtra, 0);
+    if (converter_)
+        converter_->move(kConverter.topLeft() + converterOffset_);
     scheme_->setGeometry(0, kDesignerTop + rowExtra, kToolbar.width() + extraWidth, kDesignerHeight + designerExtra);
 }
 
@@ -488,7 +498,7 @@ void FrmShowColor::CurrentColorChanged(ColorValue color, WriteRecent writeRecent
     editors_->setSwatchColor(color);
     ChangeCopyMenu();
     shownColor_ = editors_->swatchColor();
-    if (converter_->isVisible() && writeRecent == WriteRecent::Yes)
+    if (converter_ && converter_->isVisible() && writeRecent == WriteRecent::Yes)
         converter_->open();
     // The conversion panel's live changes (WriteRecent::No) are one step of the history.
     history_.record(color, writeRecent == WriteRecent::No);

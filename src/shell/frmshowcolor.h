@@ -55,7 +55,8 @@ public:
     ColorWheelFrame* wheel() const { return wheel_; }
     PaletteView* palette() const { return palette_; }
     SchemeDesigner* scheme() const { return scheme_; }
-    ConversionPanel* converter() const { return converter_; }
+    // The conversion panel, built on first use.
+    ConversionPanel* converter();
     QToolBar* toolbar() const { return tlbTool_; }
 
     // Window commands.
@@ -120,6 +121,7 @@ private:
     PaletteView* palette_ = nullptr;
     SchemeDesigner* scheme_ = nullptr;
     ConversionPanel* converter_ = nullptr;
+    QPoint converterOffset_; // from its designed place, in a larger window
     QPointer<FrmHelp> help_;
     QHash<QString, QAction*> actions_;
     QHash<QString, QMenu*> menus_;

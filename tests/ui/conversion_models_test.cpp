@@ -19,6 +19,7 @@ TEST(ConversionModels, NewTabsShowTheColourAndTheirSlidersEditIt)
 {
     test::WindowFixture w;
     const ColorValue blue = MakeColor(0x33, 0x66, 0xCC);
+    w.window->converter();
     auto* tabs = w.find<QTabBar>("tabModels");
     auto* gamut = w.find<QLabel>("lblGamut");
     QSlider* sld[3];

@@ -29,6 +29,7 @@ protected:
     {
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        window->converter(); // built when first opened
         panel = find("picColorConverter");
         tabs = find<QTabBar>("tabModels");
         for (int i = 0; i < 4; ++i) {

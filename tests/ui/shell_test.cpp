@@ -157,6 +157,7 @@ TEST_F(Shell, ADarkDesktopKeepsTheChromeReadableAndTheMockupsTheirDesignedColour
     open();
     const QImage grid = find("lblcor")->grab().toImage();
     const QImage panel = find<SchemePanel>("picLinkColor")->grab().toImage();
+    window->converter();
     const QColor gamut = find("lblGamut")->palette().color(QPalette::WindowText);
     QApplication::setPalette(light);
 
