@@ -307,6 +307,10 @@ TEST_F(Picker, TheLoupeFollowsThePointerZoomsWithTheWheelAndLetsClicksThrough)
             << "resized with the zoom";
     }
     EXPECT_EQ(loupe->width(), kLoupeSpan * 24) << "device pixels per picture pixel";
+    wheel(-120);
+    stop();
+    start();
+    EXPECT_EQ(getColor()->loupe()->zoom(), 22) << "the next picker starts at the zoom this one was left at";
 }
 
 TEST_F(Picker, ArrowKeysMoveOneDevicePixelAndEnterOrSpaceTakesTheColour)

@@ -4,6 +4,8 @@
 // setting key; the typed access over the desktop's store is platform/settings.h.
 #pragma once
 
+#include "core/palette/pickerrules.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,6 +21,7 @@ enum class Setting {
     PositionX,
     PositionY,
     PickSampleSize,
+    LoupeZoom,
     WindowWidth,
     WindowHeight,
     WindowMaximized,
@@ -64,6 +67,9 @@ inline constexpr SettingDef kSettings[] = {
     // The picker's sampled square: 1, 3, 5 or 9 pixels a side.
     {Setting::PickSampleSize, SettingStore::Vendor, kSettingsSection, "picksamplesize", SettingKind::Number,
      1},
+    // The picker loupe's zoom: device pixels per picture pixel.
+    {Setting::LoupeZoom, SettingStore::Vendor, kSettingsSection, "loupezoom", SettingKind::Number,
+     kLoupeZoomDefault},
     // The window's size in twips as it is with the scheme designer shown, and whether it was
     // maximised; absent: the designed size.
     {Setting::WindowWidth, SettingStore::ProgramName, "Position", "Width", SettingKind::Number, std::nullopt},

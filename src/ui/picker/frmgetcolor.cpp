@@ -3,6 +3,7 @@
 #include "ui/picker/frmgetcolor.h"
 
 #include "core/palette/pickerrules.h"
+#include "platform/settings.h"
 #include "ui/picker/pickerloupe.h"
 #include "widgets/colorswatch.h"
 
@@ -107,6 +108,7 @@ FrmGetColor::FrmGetColor(const ScreenCapture& capture, int primaryWidth, Platfor
     shpshow_->resize(kShowSquareSize, kShowSquareSize);
     shpshow_->hide();
     loupe_ = new PickerLoupe(image_, this);
+    loupe_->setZoom(Settings(platform_).number(Setting::LoupeZoom).value_or(kLoupeZoomDefault));
     loupe_->hide();
 
     if (source_ == Source::Image) {
@@ -118,6 +120,12 @@ FrmGetColor::FrmGetColor(const ScreenCapture& capture, int primaryWidth, Platfor
             connect(bar, &QScrollBar::valueChanged, this, qOverload<>(&QWidget::update));
         }
     }
+}
+
+FrmGetColor::~FrmGetColor()
+{
+    // The zoom the loupe was left at is the next picker's.
+    Settings(platform_).setNumber(Setting::LoupeZoom, loupe_->zoom());
 }
 
 void FrmGetColor::showOverScreen()

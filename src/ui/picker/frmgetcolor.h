@@ -31,6 +31,7 @@ public:
     // square moves to the pointer's left near it). The platform moves the pointer for the keys.
     FrmGetColor(const ScreenCapture& capture, int primaryWidth, Platform& platform,
                 Source source = Source::Screen, QWidget* parent = nullptr);
+    ~FrmGetColor() override;
 
     // Covers the captured virtual screen (an image: the primary screen) and shows the window.
     void showOverScreen();
