@@ -5,6 +5,7 @@
 #include "core/files/fileio.h"
 #include "support/windowfixture.h"
 #include "ui/palette/palettegrid.h"
+#include "ui/palette/palettejob.h"
 #include "ui/palette/paletteview.h"
 #include "widgets/colorswatch.h"
 #include "widgets/menutable.h"
@@ -15,6 +16,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSet>
+#include <QThread>
 
 using namespace prismara;
 
@@ -352,6 +354,28 @@ TEST_F(PaletteViewTest, ALargePaletteChangesOnItsOwnThreadAndACancelLeavesItAsIt
         write("colorchart.cci", bytes("colorchart.cci").replace("c8.rgb\r\nMine\r\n1\r\n", ""));
     }
     EXPECT_TRUE(platform.errorsShown.isEmpty()) << platform.errorsShown.join('\n').toStdString();
+}
+
+TEST(PaletteJob, TheProgressBarFollowsItsParentsSizeUntilTheJobEnds)
+{
+    QWidget parent;
+    parent.resize(300, 200);
+    auto* job = new PaletteJob(&parent);
+    parent.show();
+    bool ended = false;
+    job->start("Working", "c8.rgb", [](const RewriteProgress& progress) {
+        while (progress(1, 2))
+            QThread::msleep(1);
+        return StoreResult::success();
+    }, [&](const StoreResult&) { ended = true; });
+    QTRY_VERIFY(job->isVisible());
+    for (const QSize size : {QSize(300, 200), QSize(520, 340)}) {
+        parent.resize(size);
+        EXPECT_EQ(job->geometry(), QRect(0, size.height() - job->height(), size.width(), job->height()));
+    }
+    job->cancel();
+    QTRY_VERIFY(ended);
+    EXPECT_FALSE(job->isVisible());
 }
 
 TEST_F(PaletteViewTest, AFailedWriteShowsOneMessageAndLeavesTheFilesAsTheyWere)

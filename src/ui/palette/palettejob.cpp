@@ -1,6 +1,7 @@
 // palettejob.cpp - a long palette command on its own thread, with progress and Cancel.
 #include "ui/palette/palettejob.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QProgressBar>
 #include <QPushButton>
@@ -37,6 +38,8 @@ PaletteJob::PaletteJob(QWidget* parent) : QWidget(parent)
         bar_->setValue(total == 0 ? 0 : static_cast<int>(shared_->done.load() * 1000 / total));
     });
     hide();
+    if (parent)
+        parent->installEventFilter(this);
 }
 
 PaletteJob::~PaletteJob()
@@ -86,12 +89,24 @@ void PaletteJob::cancel()
     cancel_->setEnabled(false);
 }
 
-void PaletteJob::showProgress()
+void PaletteJob::place()
 {
     if (QWidget* over = parentWidget()) {
         const int height = sizeHint().height();
         setGeometry(0, over->height() - height, over->width(), height);
     }
+}
+
+bool PaletteJob::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == parentWidget() && event->type() == QEvent::Resize && isVisible())
+        place();
+    return QWidget::eventFilter(watched, event);
+}
+
+void PaletteJob::showProgress()
+{
+    place();
     raise();
     show();
     poll_->start();

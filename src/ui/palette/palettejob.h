@@ -52,6 +52,10 @@ public:
 signals:
     void busyChanged(bool busy);
 
+protected:
+    // The bar follows its parent's size while it shows.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     struct Shared
     {
@@ -60,6 +64,8 @@ private:
         std::atomic<bool> cancelled{false};
     };
     void showProgress();
+    // Along the bottom edge of the parent, its whole width.
+    void place();
     void finished();
 
     QProgressBar* bar_;
