@@ -26,6 +26,7 @@
 #include "platform/settings.h"
 #include "ui/scheme/schemedesigner.h"
 #include "ui/wheel/colorwheelframe.h"
+#include "widgets/desktoppalette.h"
 #include "widgets/displayfilter.h"
 
 #include <QAction>
@@ -273,7 +274,6 @@ void FrmShowColor::buildToolbar()
             actions_.insert(tag, a);
         }
         a->setToolTip(ToQString(b.toolTip));
-        a->setIcon(ToolbarIcon(tag, ToQString(b.themeIcon)));
         a->setIconVisibleInMenu(false);
         a->setProperty("toolbarTag", tag);
         tlbTool_->addAction(a);
@@ -282,6 +282,24 @@ void FrmShowColor::buildToolbar()
             button->setFixedSize(kToolButton);
         }
     }
+    drawToolbarIcons();
+}
+
+void FrmShowColor::drawToolbarIcons()
+{
+    toolbarDark_ = IsDarkPalette(QWidget::palette());
+    for (const ToolbarButton& b : kMainToolbar)
+        if (!b.tag.empty())
+            action(ToQString(b.action.empty() ? b.tag : b.action))
+                ->setIcon(ToolbarIcon(ToQString(b.tag), ToQString(b.themeIcon), QWidget::palette()));
+}
+
+void FrmShowColor::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    // The drawn icons' ink follows the desktop's switch between a light and a dark scheme.
+    if (event->type() == QEvent::PaletteChange && toolbarDark_ != IsDarkPalette(QWidget::palette()))
+        drawToolbarIcons();
 }
 
 QAction* FrmShowColor::action(const QString& name) const { return actions_.value(name, nullptr); }

@@ -87,6 +87,7 @@ signals:
     void firstFrameShown();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -95,6 +96,7 @@ protected:
 private:
     void buildMenus();
     void buildToolbar();
+    void drawToolbarIcons();
     void wireCommands();
     void build();
     void placeWindow();
@@ -133,6 +135,7 @@ private:
     bool shutDown_ = false;
     bool placedWithFrame_ = false;
     bool firstFrameSeen_ = false;
+    bool toolbarDark_ = false; // the scheme the toolbar's icons are drawn for
 };
 
 } // namespace prismara

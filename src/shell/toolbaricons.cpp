@@ -40,14 +40,14 @@ void drawArrow(QPainter& p, bool left)
     p.drawPath(path);
 }
 
-QPixmap drawIcon(const QString& tag)
+QPixmap drawIcon(const QString& tag, const QPalette& palette)
 {
     QPixmap pix(kSize, kSize);
     pix.fill(Qt::transparent);
     QPainter p(&pix);
     p.setRenderHint(QPainter::Antialiasing);
     // The outlines in ink that reads on the desktop's toolbar, light or dark.
-    p.setPen(QPen(SchemeColor(QApplication::palette(), QColor(40, 40, 40), QColor(225, 225, 225)), 1.5));
+    p.setPen(QPen(SchemeColor(palette, QColor(40, 40, 40), QColor(225, 225, 225)), 1.5));
     if (tag == "pickcolor") {
         p.setBrush(QColor(230, 230, 230));
         p.drawRect(QRectF(14, 4, 8, 12));
@@ -116,11 +116,11 @@ QPixmap drawIcon(const QString& tag)
 }
 } // namespace
 
-QIcon ToolbarIcon(const QString& tag, const QString& themeName)
+QIcon ToolbarIcon(const QString& tag, const QString& themeName, const QPalette& palette)
 {
     if (!themeName.isEmpty() && QtPlatform::hasIconTheme() && QIcon::hasThemeIcon(themeName))
         return QIcon::fromTheme(themeName);
-    return QIcon(drawIcon(tag));
+    return QIcon(drawIcon(tag, palette));
 }
 
 QIcon ApplicationIcon()

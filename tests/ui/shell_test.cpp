@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QToolBar>
 
 using namespace prismara;
 using prismara::test::FakePlatform;
@@ -152,18 +153,24 @@ TEST_F(Shell, ADarkDesktopKeepsTheChromeReadableAndTheMockupsTheirDesignedColour
     for (auto [role, colour] : {std::pair{QPalette::Window, QColor(40, 40, 40)}, {QPalette::WindowText, QColor(230, 230, 230)},
                                 {QPalette::Base, QColor(30, 30, 30)}, {QPalette::Text, QColor(230, 230, 230)}})
         dark.setColor(role, colour);
-    QApplication::setPalette(dark);
     write("c1.rgb", "336699");
     open();
+    window->converter();
+    const auto icon = [&] { return window->toolbar()->actions().first()->icon().pixmap(24).toImage(); };
+    const auto gamut = [&] { return find("lblGamut")->palette().color(QPalette::WindowText).lightness(); };
+    const QImage lightIcon = icon();
+    // The desktop switches to a dark scheme while the program runs.
+    window->setPalette(dark);
     const QImage grid = find("lblcor")->grab().toImage();
     const QImage panel = find<SchemePanel>("picLinkColor")->grab().toImage();
-    window->converter();
-    const QColor gamut = find("lblGamut")->palette().color(QPalette::WindowText);
-    QApplication::setPalette(light);
+    EXPECT_GT(gamut(), 160) << "the gamut warning reads on a dark window";
+    EXPECT_NE(icon(), lightIcon) << "the icons are drawn again in light ink";
+    window->setPalette(light);
+    EXPECT_LT(gamut(), 100) << "and back";
+    EXPECT_EQ(icon(), lightIcon);
 
     auto* cells = find<PaletteGrid>("lblcor");
     EXPECT_LT(grid.pixelColor(cells->cellRect(5).topLeft() + QPoint(3, 3)).lightness(), 128) << "empty cells are dark";
-    EXPECT_GT(gamut.lightness(), 160) << "the gamut warning reads on a dark window";
     const QRect page = find<SchemePanel>("picLinkColor")->pageRect();
     EXPECT_EQ(panel.pixelColor(page.bottomLeft() + QPoint(2, -2)), QColor(Qt::white)) << "the mock-up page stays white";
 }

@@ -109,9 +109,7 @@ ConversionPanel::ConversionPanel(ColorHub& hub, QWidget* parent) : QFrame(parent
     lblGamut_->setObjectName("lblGamut");
     lblGamut_->setGeometry(TwipsToPixels(kSliderLeft), TwipsToPixels(kSliderTops[kGamutRow]) - 2,
                            TwipsToPixels(kValueLeft + kValueWidth - kSliderLeft), kValueHeight);
-    QPalette gamutText = lblGamut_->palette();
-    gamutText.setColor(QPalette::WindowText, SchemeColor(gamutText, QColor(0xa0, 0x00, 0x5a), QColor(0xff, 0x8c, 0xc6)));
-    lblGamut_->setPalette(gamutText);
+    colourGamutText();
     QFont bold = lblGamut_->font();
     bold.setBold(true);
     lblGamut_->setFont(bold);
@@ -133,6 +131,20 @@ ConversionPanel::ConversionPanel(ColorHub& hub, QWidget* parent) : QFrame(parent
             applyTab(static_cast<std::size_t>(index));
     });
     hide();
+}
+
+void ConversionPanel::colourGamutText()
+{
+    QPalette gamutText = lblGamut_->palette();
+    gamutText.setColor(QPalette::WindowText, SchemeColor(palette(), QColor(0xa0, 0x00, 0x5a), QColor(0xff, 0x8c, 0xc6)));
+    lblGamut_->setPalette(gamutText);
+}
+
+void ConversionPanel::changeEvent(QEvent* event)
+{
+    QFrame::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        colourGamutText();
 }
 
 ConversionPanel::~ConversionPanel() = default;

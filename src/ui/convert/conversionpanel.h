@@ -48,6 +48,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     static constexpr std::size_t kRows = ModelTab::kMaxRows;
@@ -56,6 +57,8 @@ private:
     cClrModels& model();
     ColorValue modelColor() const;
     void applyTab(std::size_t index);
+    // The gamut warning's colour of its own, for the desktop's light or dark scheme.
+    void colourGamutText();
     void sliderChanged(std::size_t row);
     void writeBack();
     void moveLinked(std::size_t row);
