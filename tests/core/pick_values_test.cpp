@@ -61,14 +61,16 @@ TEST(PickValues, DisplayProfileConvertsDeviceColoursToSrgb)
     EXPECT_EQ(profile->toSrgb(kBlack), kBlack);
     EXPECT_EQ(GetRed(profile->toSrgb(MakeColor(0, 255, 0))), 0) << "a wider green is clipped to sRGB";
 
+    const auto bytesOf = [](cmsHPROFILE made) {
+        cmsUInt32Number size = 0;
+        cmsSaveProfileToMem(made, nullptr, &size);
+        std::vector<unsigned char> bytes(size);
+        cmsSaveProfileToMem(made, bytes.data(), &size);
+        cmsCloseProfile(made);
+        return bytes;
+    };
     // An sRGB display changes nothing.
-    cmsHPROFILE srgb = cmsCreate_sRGBProfile();
-    cmsUInt32Number size = 0;
-    cmsSaveProfileToMem(srgb, nullptr, &size);
-    std::vector<unsigned char> srgbIcc(size);
-    cmsSaveProfileToMem(srgb, srgbIcc.data(), &size);
-    cmsCloseProfile(srgb);
-    const auto same = DisplayProfile::FromIcc(srgbIcc);
+    const auto same = DisplayProfile::FromIcc(bytesOf(cmsCreate_sRGBProfile()));
     ASSERT_TRUE(same.has_value());
     for (const ColorValue c : {MakeColor(51, 102, 204), MakeColor(1, 254, 128), MakeColor(200, 10, 90)})
         EXPECT_EQ(same->toSrgb(c), c) << HtmlHex(c);
@@ -79,11 +81,6 @@ TEST(PickValues, DisplayProfileConvertsDeviceColoursToSrgb)
     EXPECT_FALSE(DisplayProfile::FromIcc(cut).has_value()) << "cut short";
     EXPECT_FALSE(DisplayProfile::FromIcc(std::vector<unsigned char>(600, 0x5A)).has_value()) << "junk";
     cmsToneCurve* curve = cmsBuildGamma(nullptr, 2.2);
-    cmsHPROFILE gray = cmsCreateGrayProfile(cmsD50_xyY(), curve);
-    cmsSaveProfileToMem(gray, nullptr, &size);
-    std::vector<unsigned char> grayIcc(size);
-    cmsSaveProfileToMem(gray, grayIcc.data(), &size);
-    cmsCloseProfile(gray);
+    EXPECT_FALSE(DisplayProfile::FromIcc(bytesOf(cmsCreateGrayProfile(cmsD50_xyY(), curve))).has_value()) << "grey";
     cmsFreeToneCurve(curve);
-    EXPECT_FALSE(DisplayProfile::FromIcc(grayIcc).has_value()) << "grey";
 }
