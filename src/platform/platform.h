@@ -19,11 +19,20 @@
 
 #include <filesystem>
 #include <optional>
+#include <vector>
 #include <string_view>
 
 class QWidget;
 
 namespace prismara {
+
+// A display's colour profile (the bytes of an ICC profile) and the part of the virtual screen it
+// covers, in logical pixels.
+struct ScreenProfile
+{
+    QRect geometry;
+    QByteArray icc;
+};
 
 // Result of a screen capture: the image at device pixels, or the reason there is none.
 struct ScreenCapture
@@ -32,7 +41,9 @@ struct ScreenCapture
     QRect geometry;       // the captured virtual-screen rectangle, in logical pixels
     QString error;        // why nothing could be captured (empty on success)
     bool cancelled = false; // the user cancelled the wait for the desktop: nothing to tell
-    QByteArray iccProfile{}; // the display's colour profile (an X11 root window's _ICC_PROFILE); empty: none
+    // The colour profiles of the screens that have one (X11: the root window's _ICC_PROFILE for
+    // the first screen, _ICC_PROFILE_1, _ICC_PROFILE_2, ... for the others).
+    std::vector<ScreenProfile> profiles{};
 };
 
 // Result of the desktop's own colour picker: one click anywhere, no frozen screen.

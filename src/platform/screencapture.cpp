@@ -117,16 +117,15 @@ ScreenCapture ChooseCapture(bool waylandPlatform, bool waylandSession, const std
     return grabbed;
 }
 
-QByteArray X11DisplayProfile()
+namespace {
+// The bytes of the root window's property `name`; empty when it is not there.
+QByteArray rootProperty(xcb_connection_t* connection, const xcb_screen_t* screen, const QByteArray& name)
 {
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
-    if (!connection)
-        return {};
-    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
-    const char name[] = "_ICC_PROFILE";
     const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 1, sizeof name - 1, name), nullptr), &std::free);
+        xcb_intern_atom_reply(connection,
+                              xcb_intern_atom(connection, 1, static_cast<std::uint16_t>(name.size()), name.constData()),
+                              nullptr),
+        &std::free);
     if (!screen || !atom || atom->atom == XCB_ATOM_NONE)
         return {};
     // At most 16 MiB (the length counts 32-bit units); a profile is a few kilobytes.
@@ -141,6 +140,24 @@ QByteArray X11DisplayProfile()
     const int length = xcb_get_property_value_length(property.get());
     return QByteArray(static_cast<const char*>(xcb_get_property_value(property.get())), length);
 }
+} // namespace
+
+std::vector<ScreenProfile> X11DisplayProfiles()
+{
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
+        return {};
+    const xcb_screen_t* root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    std::vector<ScreenProfile> profiles;
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    for (qsizetype i = 0; i < screens.size(); ++i) {
+        const QByteArray name = i == 0 ? QByteArray("_ICC_PROFILE") : "_ICC_PROFILE_" + QByteArray::number(i);
+        if (QByteArray icc = rootProperty(connection, root, name); !icc.isEmpty())
+            profiles.push_back({screens[i]->geometry(), std::move(icc)});
+    }
+    return profiles;
+}
 
 ScreenCapture CaptureVirtualScreen(QWidget* parent)
 {
@@ -151,7 +168,7 @@ ScreenCapture CaptureVirtualScreen(QWidget* parent)
                                           PortalParentWindow(parent));
         });
     if (!capture.image.isNull())
-        capture.iccProfile = X11DisplayProfile();
+        capture.profiles = X11DisplayProfiles();
     return capture;
 }
 

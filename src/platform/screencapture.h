@@ -42,9 +42,10 @@ ScreenCapture ComposeScreenGrabs(const QList<ScreenGrab>& grabs);
 // they cannot show the screen to a client.
 bool IsBlankCapture(const QImage& image);
 
-// The colour profile an X11 colour manager put on the root window (_ICC_PROFILE); empty on other
-// platforms and when there is none.
-QByteArray X11DisplayProfile();
+// The colour profiles an X11 colour manager put on the root window: _ICC_PROFILE for the first
+// screen, _ICC_PROFILE_n for screen n (counted as the display lists them, the primary first).
+// Empty on other platforms and where there is none.
+std::vector<ScreenProfile> X11DisplayProfiles();
 
 // The portal's identifier of the window asking: "x11:<hex window id>" on X11, "" elsewhere.
 QString PortalParentWindow(QWidget* parent);

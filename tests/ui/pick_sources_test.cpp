@@ -33,15 +33,17 @@ public:
     }
     PaletteTools* tools() const { return window->findChild<PaletteTools*>("paletteTools"); }
     ScreenPicker* picker() const { return tools()->picker(); }
-    void setProfile(const std::vector<unsigned char>& icc)
+    void setProfile(const std::vector<unsigned char>& icc, QRect screen = QRect(0, 0, 64, 48))
     {
-        const auto* bytes = reinterpret_cast<const char*>(icc.data());
-        platform.capture->iccProfile = QByteArray(bytes, static_cast<int>(icc.size()));
+        platform.capture->profiles.clear();
+        if (!icc.empty())
+            platform.capture->profiles.push_back({screen, QByteArray(reinterpret_cast<const char*>(icc.data()),
+                                                                     static_cast<qsizetype>(icc.size()))});
     }
     // Moves over the frozen screen and returns what the tool window shows: hex, profile line.
-    std::pair<QString, QString> hover() const
+    std::pair<QString, QString> hover(QPointF at = QPointF(5, 5)) const
     {
-        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, at, at, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(picker()->getColorWindow(), &move);
         const FrmPick* pick = picker()->pickWindow();
         const QLabel* line = pick->findChild<QLabel*>("lblProfile");
@@ -94,6 +96,18 @@ TEST_F(PickSources, ADisplayProfileTurnsDeviceColoursIntoSrgbAsTheSettingChooses
         EXPECT_EQ(current(), row.taken) << row.name;
         EXPECT_TRUE(bytes("c1.rgb").endsWith(QByteArray::fromStdString(HtmlHex(row.taken).substr(1)))) << row.name;
     }
+}
+
+TEST_F(PickSources, EachScreenIsConvertedWithItsOwnProfile)
+{
+    setProfile(test::TestDisplayProfile(), QRect(32, 0, 32, 48)); // the right-hand screen's
+    open();
+    tools()->startPicking();
+    const QString srgb = QString::fromStdString(HtmlHex(kSrgb));
+    EXPECT_EQ(hover(QPointF(40, 5)).first, srgb);
+    EXPECT_EQ(hover(QPointF(5, 5)), std::make_pair(QString("#3366CC"), QString("This screen has no colour profile: "
+                                                                               "device colours are taken.")));
+    EXPECT_EQ(hover(QPointF(63, 47)).first, srgb);
 }
 
 TEST_F(PickSources, QuickPickTakesTheDesktopsColourOrFallsBackToTheScreenPicker)

@@ -192,6 +192,14 @@ void FrmGetColor::hideSquare()
     loupe_->hide();
 }
 
+std::optional<QPoint> FrmGetColor::sampledScreenPoint() const
+{
+    if (!sample_ || source_ != Source::Screen)
+        return std::nullopt;
+    const QPointF centre = positionOf(*sample_);
+    return mapToGlobal(QPoint(floorToInt(centre.x()), floorToInt(centre.y())));
+}
+
 void FrmGetColor::sampleAt(QPoint pixel)
 {
     sample_ = pixel;

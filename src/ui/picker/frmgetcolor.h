@@ -45,6 +45,9 @@ public:
 
     // The sampled pixel of the picture (device pixels of the screen); nullopt before any move.
     std::optional<QPoint> sampledPixel() const { return sample_; }
+    // Where on the virtual screen (logical pixels) the sampled pixel lies; nullopt before the first
+    // sample and for an opened image, which lies on no screen.
+    std::optional<QPoint> sampledScreenPoint() const;
     // The area whose average a click takes.
     PixelRect sampledArea() const;
 

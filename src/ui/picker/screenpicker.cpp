@@ -88,8 +88,15 @@ bool ScreenPicker::open(const ScreenCapture& capture, bool image)
 {
     Platform& platform = hub_.platform();
     QWidget* main = hub_.mainWindow();
-    const auto* icc = reinterpret_cast<const std::uint8_t*>(capture.iccProfile.constData());
-    profile_ = DisplayProfile::FromIcc(std::span(icc, static_cast<std::size_t>(capture.iccProfile.size())));
+    profiles_.clear();
+    bool unreadable = false;
+    for (const ScreenProfile& screen : capture.profiles) {
+        const auto* icc = reinterpret_cast<const std::uint8_t*>(screen.icc.constData());
+        if (auto profile = DisplayProfile::FromIcc(std::span(icc, static_cast<std::size_t>(screen.icc.size()))))
+            profiles_.push_back({screen.geometry, std::move(*profile)});
+        else
+            unreadable = true;
+    }
     takeSrgb_ = Settings(platform).isOn(Setting::ColorManagedPick);
     getColor_ = new FrmGetColor(capture, platform.screenSizePixels().width(), platform,
                                 image ? FrmGetColor::Source::Image : FrmGetColor::Source::Screen);
@@ -99,7 +106,7 @@ bool ScreenPicker::open(const ScreenCapture& capture, bool image)
 
     getColor_->setTakenColorRule([this](ColorValue device) { return takenColor(device); });
     connect(getColor_, &FrmGetColor::colorUnderPointer, this, &ScreenPicker::showUnderPointer);
-    if (!capture.iccProfile.isEmpty() && !profile_)
+    if (unreadable)
         pick_->showProfileText(
             QStringLiteral("The display's colour profile could not be read: device colours are taken."));
     connect(getColor_, &FrmGetColor::picked, this, &ScreenPicker::pick);
@@ -117,9 +124,19 @@ bool ScreenPicker::open(const ScreenCapture& capture, bool image)
     return true;
 }
 
+const DisplayProfile* ScreenPicker::profileUnderPointer() const
+{
+    const std::optional<QPoint> at = getColor_ ? getColor_->sampledScreenPoint() : std::nullopt;
+    for (const ScreenConversion& screen : profiles_)
+        if (at && screen.geometry.contains(*at))
+            return &screen.profile;
+    return nullptr;
+}
+
 ColorValue ScreenPicker::takenColor(ColorValue device) const
 {
-    return profile_ && takeSrgb_ ? profile_->toSrgb(device) : device;
+    const DisplayProfile* profile = profileUnderPointer();
+    return profile && takeSrgb_ ? profile->toSrgb(device) : device;
 }
 
 void ScreenPicker::showUnderPointer(ColorValue device)
@@ -127,9 +144,11 @@ void ScreenPicker::showUnderPointer(ColorValue device)
     if (!pick_)
         return;
     pick_->showColor(takenColor(device));
-    if (profile_)
+    if (const DisplayProfile* profile = profileUnderPointer())
         pick_->showProfileText(QStringLiteral("device %1 \u2192 sRGB %2")
-                                   .arg(ToQString(HtmlHex(device)), ToQString(HtmlHex(profile_->toSrgb(device)))));
+                                   .arg(ToQString(HtmlHex(device)), ToQString(HtmlHex(profile->toSrgb(device)))));
+    else if (!profiles_.empty())
+        pick_->showProfileText(QStringLiteral("This screen has no colour profile: device colours are taken."));
 }
 
 void ScreenPicker::pick()

@@ -10,6 +10,7 @@
 #include <QPointer>
 
 #include <optional>
+#include <vector>
 
 namespace prismara {
 
@@ -67,13 +68,20 @@ signals:
 private:
     bool open(const ScreenCapture& capture, bool image);
     void showUnderPointer(ColorValue device);
+    // The profile of the screen the sampled pixel lies on; null when that screen has none.
+    const DisplayProfile* profileUnderPointer() const;
 
     ColorHub& hub_;
     QPointer<FrmGetColor> getColor_;
     QPointer<FrmPick> pick_;
     int pickStartChart_ = 0;
     bool stopping_ = false;
-    std::optional<DisplayProfile> profile_;
+    struct ScreenConversion
+    {
+        QRect geometry;
+        DisplayProfile profile;
+    };
+    std::vector<ScreenConversion> profiles_; // the screens with a readable profile
     bool takeSrgb_ = true;
     bool oneColor_ = false;
     bool keepMainHidden_ = false;
